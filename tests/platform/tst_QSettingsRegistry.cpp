@@ -96,8 +96,7 @@ private slots:
         const std::string path = QString("/home/m\u00fcller/").toLocal8Bit().toStdString();
         WriteRegistryValue(registry, TRegValueKind::String, HKCU, kMain, "OpenPath", path);
         QSettingsRegistry second;
-        QCOMPARE(ReadRegistryValue(second, TRegValueKind::String, HKCU, kMain, "OpenPath", ""),
-                 RegVariant(path));
+        QCOMPARE(ReadRegistryValue(second, TRegValueKind::String, HKCU, kMain, "OpenPath", ""), RegVariant(path));
     }
 };
 
