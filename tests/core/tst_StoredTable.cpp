@@ -231,6 +231,9 @@ private slots:
         QTest::newRow("string of no size") << QByteArray("Name;1;0;0");
         QTest::newRow("string of absurd size") << QByteArray("Name;1;2000000000;0");
         QTest::newRow("persistent field of another type") << QByteArray("Visible;3;0;0");
+        // A name that could not be written back as it was read.
+        QTest::newRow("field name with a line feed inside") << QByteArray("\n\nName;1;5;0");
+        QTest::newRow("field name with a bracket") << QByteArray("[DATA]x;1;5;0");
     }
     void unreadableTablesLeaveTheTableAlone() {
         QFETCH(QByteArray, fieldLine);

@@ -2,6 +2,14 @@
 
 #include "core/common/Errors.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -26,6 +34,27 @@ std::string Reason(int error) {
     throw EInOutError("Cannot write file \"" + path + "\". " + reason);
 }
 
+// Makes the operating system put the file's bytes on the disk, so that the rename that follows
+// never publishes a file whose contents a power cut could still lose. False when that failed.
+bool SyncToDisk(const fs::path& file) {
+#ifdef _WIN32
+    const int fd = _wopen(file.c_str(), _O_RDWR | _O_BINARY);
+    if (fd < 0) {
+        return false;
+    }
+    const bool ok = _commit(fd) == 0;
+    _close(fd);
+#else
+    const int fd = ::open(file.c_str(), O_RDONLY);
+    if (fd < 0) {
+        return false;
+    }
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+#endif
+    return ok;
+}
+
 }  // namespace
 
 std::string ReadFileBytes(const std::string& path) {
@@ -39,6 +68,10 @@ std::string ReadFileBytes(const std::string& path) {
         ThrowOpen(path, errno);
     }
     std::string bytes;
+    const std::uintmax_t size = fs::file_size(fs::path(path), ec);
+    if (!ec) {
+        bytes.reserve(static_cast<std::size_t>(size));
+    }
     char buffer[65536];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
@@ -68,6 +101,12 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
             fs::remove(temp, ignored);
             ThrowWrite(path, Reason(error));
         }
+    }
+    if (!SyncToDisk(temp)) {
+        const int error = errno;
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        ThrowWrite(path, Reason(error));
     }
     std::error_code ec;
     fs::rename(temp, target, ec);

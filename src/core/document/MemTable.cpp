@@ -74,9 +74,10 @@ void MemTable::RebuildIndexes() {
             index->column = m_defs.size();
             continue;
         }
+        index->rows.reserve(m_rows.size());
         for (auto& row : m_rows) {
             if (const auto* text = std::get_if<std::string>(&row->cells[index->column])) {
-                index->rows[*text].push_back(row.get());
+                index->rows.emplace(*text, row.get());
             }
         }
     }
@@ -86,7 +87,7 @@ void MemTable::IndexAdd(Row& row) {
     for (auto& index : m_hashes) {
         if (index->column < m_defs.size()) {
             if (const auto* text = std::get_if<std::string>(&row.cells[index->column])) {
-                index->rows[*text].push_back(&row);
+                index->rows.emplace(*text, &row);
             }
         }
     }
@@ -98,11 +99,11 @@ void MemTable::IndexRemove(const Row& row) {
             continue;
         }
         if (const auto* text = std::get_if<std::string>(&row.cells[index->column])) {
-            auto found = index->rows.find(*text);
-            if (found != index->rows.end()) {
-                std::erase(found->second, &row);
-                if (found->second.empty()) {
-                    index->rows.erase(found);
+            auto [first, last] = index->rows.equal_range(*text);
+            for (; first != last; ++first) {
+                if (first->second == &row) {
+                    index->rows.erase(first);
+                    break;
                 }
             }
         }
@@ -256,11 +257,9 @@ bool MemTable::Locate(std::string_view fieldName, const TFieldValue& value) {
     const auto index =
         std::find_if(m_hashes.begin(), m_hashes.end(), [column](const auto& h) { return h->column == column; });
     if (index != m_hashes.end() && std::holds_alternative<std::string>(wanted)) {
-        const auto hit = (*index)->rows.find(std::get<std::string>(wanted));
-        if (hit != (*index)->rows.end()) {
-            for (const Row* row : hit->second) {
-                found = std::min(found.value_or(row->position), row->position);
-            }
+        auto [first, last] = (*index)->rows.equal_range(std::get<std::string>(wanted));
+        for (; first != last; ++first) {
+            found = std::min(found.value_or(first->second->position), first->second->position);
         }
     } else {
         for (const auto& row : m_rows) {

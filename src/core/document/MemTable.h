@@ -148,15 +148,17 @@ private:
         std::vector<TFieldValue> cells;
         std::size_t position = 0;  // kept equal to the row's place in m_rows
     };
-    // The rows holding each value of one text column.
+    // The rows holding each value of one text column. A key views the text in the row's own cell:
+    // rows stay where they are on the heap, and a cell is only replaced after its entry is removed.
     struct HashIndex final {
         std::string fieldName;
         std::size_t column = 0;
-        std::unordered_map<std::string, std::vector<Row*>> rows;
+        std::unordered_multimap<std::string_view, Row*> rows;
     };
     struct StoredTable;
 
-    static StoredTable ParseStoredForm(std::string_view in);
+    // The header's definitions and, unless headerOnly, the rows.
+    static StoredTable ParseStoredForm(std::string_view in, bool headerOnly);
     void Adopt(StoredTable table);
 
     void CheckActive() const;

@@ -74,10 +74,21 @@ std::vector<std::string> SplitSemicolons(std::string_view line) {
     return parts;
 }
 
+// Names in the header are written back one per line: one holding a line break or a section's
+// opening bracket would read back as something else, so no table of ours has such a name.
+void CheckHeaderName(std::string_view name, const char* what) {
+    const bool bad =
+        std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32 || c == '['; });
+    if (bad) {
+        throw EBixError(std::string("The stored table has an invalid ") + what + " name");
+    }
+}
+
 TFieldDef ParseFieldLine(std::string_view line) {
     const auto parts = SplitSemicolons(line);
     TFieldDef def;
     def.name = parts[0];
+    CheckHeaderName(def.name, "field");
     const int type = parts.size() > 1 ? NumberOr(parts[1], 1) : 1;
     def.size = parts.size() > 2 ? NumberOr(parts[2], 1) : 1;
     def.required = parts.size() > 3 && parts[3] == "1";
@@ -117,6 +128,8 @@ TIndexDef ParseIndexLine(std::string_view line) {
         }
     }
     index.fields = std::string(rest);
+    CheckHeaderName(index.name, "index");
+    CheckHeaderName(index.fields, "index field");
     return index;
 }
 
@@ -209,7 +222,7 @@ struct MemTable::StoredTable final {
     bool complete = false;
 };
 
-MemTable::StoredTable MemTable::ParseStoredForm(std::string_view in) {
+MemTable::StoredTable MemTable::ParseStoredForm(std::string_view in, bool headerOnly) {
     enum class Section { None, Info, Field, Index, Data, Blob };
     Section section = Section::None;
     int version = 1;
@@ -233,6 +246,9 @@ MemTable::StoredTable MemTable::ParseStoredForm(std::string_view in) {
         } else if (section == Section::Index && has("[DATA]")) {
             section = Section::Data;
             sawData = true;
+            if (headerOnly) {
+                break;
+            }
             const std::size_t recordSize = RecordSize(table.defs);
             std::string_view data = in.substr(pos);
             std::int64_t count = -1;
@@ -299,14 +315,14 @@ MemTable::StoredTable MemTable::ParseStoredForm(std::string_view in) {
 }
 
 void MemTable::CheckStoredForm(std::string_view in) {
-    (void)ParseStoredForm(in);
+    (void)ParseStoredForm(in, true);
 }
 
 void MemTable::LoadFromStream(std::string_view in) {
     if (Active()) {
         throw EBixError("Cannot perform this operation on an open dataset");
     }
-    StoredTable table = ParseStoredForm(in);
+    StoredTable table = ParseStoredForm(in, false);
     if (!table.complete) {
         throw EBixError("The stored table has no [DATA] section");
     }
