@@ -228,6 +228,12 @@ private slots:
         QVERIFY(table.Locate("FileName", std::string("images\\a.gif")));
         QCOMPARE(table.CurrentRow(), std::optional<std::size_t>(2));
         QVERIFY(table.Locate("FileStatus", TFieldValue{}));  // a null cell matches null
+        // A name longer than the column matches no row, not even the one holding its first 255 bytes.
+        table.Append();
+        table.SetValue("FileName", std::string(300, 'x'));
+        table.Post();
+        QVERIFY(!table.FindRow("FileName", std::string(300, 'x')));
+        QCOMPARE(table.FindRow("FileName", std::string(255, 'x')), std::optional<std::size_t>(4));
         table.EmptyTable();
         QVERIFY(!table.Locate("FileName", std::string("about.htm")));
     }
@@ -255,6 +261,22 @@ private slots:
         table.RemoveObserver(&recorder);
         table.Open();
         QCOMPARE(recorder.events.size(), 14);
+    }
+
+    void disabledControlsHearNothingUntilEnabled() {
+        MemTable table(FrameLinksFieldDefs());
+        Recorder recorder;
+        table.AddObserver(&recorder);
+        table.Open();
+        recorder.events.clear();
+        table.DisableControls();
+        table.DisableControls();
+        table.Append();
+        table.Post();
+        table.EnableControls();
+        QVERIFY(recorder.events.isEmpty());
+        table.EnableControls();
+        QCOMPARE(recorder.events, QStringList({"reset", "current"}));
     }
 
     void requiredFieldsMustHaveAValue() {

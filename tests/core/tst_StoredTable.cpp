@@ -247,6 +247,20 @@ private slots:
         }
     }
 
+    void indexNamesThatCannotBeWrittenBackAreRefused_data() {
+        QTest::addColumn<QByteArray>("indexLine");
+        QTest::newRow("bare name with a bracket") << QByteArray("[dATA]");
+        QTest::newRow("name with a bracket") << QByteArray("[x;Name;0");
+        QTest::newRow("field list with a control character") << QByteArray("ByName;Na\x01me;0");
+    }
+    void indexNamesThatCannotBeWrittenBackAreRefused() {
+        QFETCH(QByteArray, indexLine);
+        const std::string stored =
+            "[INFO]\rVersion=2\r[FIELD]\rName;1;5;0\r[INDEX]\r" + indexLine.toStdString() + "\r[DATA]\r" + Le32(0);
+        MemTable table({{"Name", TFieldType::String, 5, false}});
+        QVERIFY_THROWS_EXCEPTION(EBixError, table.LoadFromStream(stored));
+    }
+
     void loadingIntoAnOpenTableIsRefused() {
         MemTable links(FrameLinksFieldDefs());
         links.Open();

@@ -112,6 +112,9 @@ void MemTable::IndexRemove(const Row& row) {
 
 template <typename F>
 void MemTable::Notify(F&& call) const {
+    if (m_disabled > 0) {
+        return;
+    }
     // A copy, so that an observer may remove itself while being told.
     const auto observers = m_observers;
     for (MemTableObserver* observer : observers) {
@@ -249,9 +252,35 @@ void MemTable::MoveTo(std::size_t row) {
     SetCurrent(row);
 }
 
+void MemTable::EnableControls() {
+    if (m_disabled > 0 && --m_disabled == 0) {
+        Notify([](MemTableObserver& o) {
+            o.TableReset();
+            o.CurrentRowChanged();
+        });
+    }
+}
+
 bool MemTable::Locate(std::string_view fieldName, const TFieldValue& value) {
     CheckBrowseMode();
+    const std::optional<std::size_t> found = FindRow(fieldName, value);
+    if (!found) {
+        return false;
+    }
+    m_bof = m_eof = false;
+    SetCurrent(found);
+    return true;
+}
+
+std::optional<std::size_t> MemTable::FindRow(std::string_view fieldName, const TFieldValue& value) const {
     const std::size_t column = FieldIndex(fieldName);
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        // No cell can hold a text longer than its column or with a zero byte: never cut one to match.
+        if (text->size() > static_cast<std::size_t>(std::max(m_defs[column].size, 0)) ||
+            text->find('\0') != std::string::npos) {
+            return std::nullopt;
+        }
+    }
     const TFieldValue wanted = Normalised(column, value);
     std::optional<std::size_t> found;
     const auto index =
@@ -269,12 +298,7 @@ bool MemTable::Locate(std::string_view fieldName, const TFieldValue& value) {
             }
         }
     }
-    if (!found) {
-        return false;
-    }
-    m_bof = m_eof = false;
-    SetCurrent(found);
-    return true;
+    return found;
 }
 
 void MemTable::MoveRecord(int delta) {

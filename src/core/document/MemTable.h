@@ -100,8 +100,15 @@ public:
     bool Bof() const { return m_bof; }
     // Moves to the first row whose cell equals the value exactly; false (cursor unchanged) when none.
     bool Locate(std::string_view fieldName, const TFieldValue& value);
+    // The first row whose posted cell equals the value exactly, without moving the cursor.
+    std::optional<std::size_t> FindRow(std::string_view fieldName, const TFieldValue& value) const;
     // Posts a pending edit, then moves the current row by delta positions when the target exists.
     void MoveRecord(int delta);
+
+    // While disabled (calls nest), observers hear nothing; enabling tells them TableReset once.
+    void DisableControls() { ++m_disabled; }
+    void EnableControls();
+    bool ControlsDisabled() const { return m_disabled > 0; }
 
     // ---- changes
     // A new row before the current row (Insert) or after the last (Append), in insert state.
@@ -186,6 +193,7 @@ private:
     bool m_bof = true;
     TDataSetState m_state = TDataSetState::Inactive;
     std::vector<MemTableObserver*> m_observers;
+    int m_disabled = 0;
 };
 
 }  // namespace bix

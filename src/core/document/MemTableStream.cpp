@@ -116,6 +116,7 @@ TIndexDef ParseIndexLine(std::string_view line) {
     TIndexDef index;
     const std::size_t semi = line.find(';');
     index.name = std::string(line.substr(0, semi));
+    CheckHeaderName(index.name, "index");
     if (semi == std::string_view::npos) {
         return index;
     }
@@ -128,7 +129,6 @@ TIndexDef ParseIndexLine(std::string_view line) {
         }
     }
     index.fields = std::string(rest);
-    CheckHeaderName(index.name, "index");
     CheckHeaderName(index.fields, "index field");
     return index;
 }
