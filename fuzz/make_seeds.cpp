@@ -55,5 +55,10 @@ int main(int argc, char** argv) {
     Write(folder + "links.table", site.FrameLinks);
     Write(folder + "files.table", site.FileManager);
     Write(folder + "password.txt", site.Password);
+    // The smallest baseline JPEG frame and GIF the readers understand.
+    Write(folder + "frame.jpg",
+          std::string("\xff\xd8\xff\xe0\x00\x04\x00\x00\xff\xc0\x00\x0b\x08\x00\x10\x00\x20\x01\x01\x11\x00", 21));
+    Write(folder + "image.gif",
+          std::string("GIF89a\x20\0\x10\0\x80\0\0\0\0\0\xff\xff\xff\x2c\0\0\0\0\x20\0\x10\0\0", 29));
     return 0;
 }

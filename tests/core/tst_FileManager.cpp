@@ -1,7 +1,3 @@
-#include <QTemporaryDir>
-#include <QtTest>
-#include <filesystem>
-
 #include "core/common/Errors.h"
 #include "core/common/Paths.h"
 #include "core/document/MemTable.h"
@@ -10,6 +6,11 @@
 #include "support/FakePrompter.h"
 #include "support/FakeShell.h"
 #include "support/TestFiles.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <filesystem>
 
 using namespace bix;
 using namespace bix::test;
@@ -34,7 +35,8 @@ QString RowText(MemTable& table, std::size_t row) {
         }
         return QString("null");
     };
-    return QStringList{cell("FileName"), cell("FileType"), cell("FileStatus"), cell("Desc"), cell("Preserve")}.join('|');
+    return QStringList{cell("FileName"), cell("FileType"), cell("FileStatus"), cell("Desc"), cell("Preserve")}.join(
+        '|');
 }
 
 QStringList Rows(MemTable& table) {
@@ -302,9 +304,9 @@ private slots:
         QVERIFY(m_prompter.messages[0].buttons == MsgButtons::YesNoAll());
         QCOMPARE(m_prompter.messages[2].text,
                  std::string("Are you sure you want to delete 'c.htm' from your local drive?"));
-        QCOMPARE(Rows(*m_table), QStringList({"a.htm|null|1|null|null", "b.htm|null|2|null|null",
-                                              "missing.htm|null|2|null|null", "c.htm|null|1|null|null",
-                                              "d.htm|null|1|null|null"}));
+        QCOMPARE(Rows(*m_table),
+                 QStringList({"a.htm|null|1|null|null", "b.htm|null|2|null|null", "missing.htm|null|2|null|null",
+                              "c.htm|null|1|null|null", "d.htm|null|1|null|null"}));
         QVERIFY(!fs::exists(Local("a.htm")));
         QVERIFY(fs::exists(Local("b.htm")));
         QVERIFY(!fs::exists(Local("d.htm")));

@@ -1,19 +1,23 @@
+#include "core/filemanager/ImageSize.h"
+#include "support/TestFiles.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/filemanager/ImageSize.h"
-#include "support/TestFiles.h"
-
 using namespace bix;
 using namespace bix::test;
 
 namespace {
 
-std::string Be16(int v) { return {static_cast<char>((v >> 8) & 0xFF), static_cast<char>(v & 0xFF)}; }
-std::string Le16(int v) { return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)}; }
+std::string Be16(int v) {
+    return {static_cast<char>((v >> 8) & 0xFF), static_cast<char>(v & 0xFF)};
+}
+std::string Le16(int v) {
+    return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
+}
 
 // A segment: marker, length (counting itself), payload.
 std::string Segment(int marker, const std::string& payload) {
@@ -50,7 +54,8 @@ private slots:
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("text");
-        QTest::newRow("baseline jpeg") << QByteArray("a.jpg") << QByteArray::fromStdString(kSoi + kApp0 + Frame(0xC0, 640, 480))
+        QTest::newRow("baseline jpeg") << QByteArray("a.jpg")
+                                       << QByteArray::fromStdString(kSoi + kApp0 + Frame(0xC0, 640, 480))
                                        << QByteArray("w:640 h:480");
         QTest::newRow("extended sequential, JPEG upper case")
             << QByteArray("b.JPEG") << QByteArray::fromStdString(kSoi + kApp0 + Frame(0xC1, 1, 65535))
@@ -67,11 +72,12 @@ private slots:
             << QByteArray("f.jpg") << QByteArray::fromStdString(kSoi + Frame(0xC0, 640, 480).substr(0, 8))
             << QByteArray("w:0 h:480");
         QTest::newRow("segment length 0 gives up")
-            << QByteArray("g.jpg") << QByteArray::fromStdString(kSoi + std::string("\xff\xe1\x00\x00", 4) + Frame(0xC0, 5, 5))
+            << QByteArray("g.jpg")
+            << QByteArray::fromStdString(kSoi + std::string("\xff\xe1\x00\x00", 4) + Frame(0xC0, 5, 5))
             << QByteArray("w:0 h:0");
-        QTest::newRow("segment past the end") << QByteArray("h.jpg")
-                                              << QByteArray::fromStdString(kSoi + std::string("\xff\xe1\xff\xff", 4))
-                                              << QByteArray("w:0 h:0");
+        QTest::newRow("segment past the end")
+            << QByteArray("h.jpg") << QByteArray::fromStdString(kSoi + std::string("\xff\xe1\xff\xff", 4))
+            << QByteArray("w:0 h:0");
         QTest::newRow("gif with a global colour table")
             << QByteArray("a.gif") << QByteArray::fromStdString(Gif(true, 300, 200)) << QByteArray("w:300 h:200");
         QTest::newRow("gif without a global colour table")
@@ -79,7 +85,8 @@ private slots:
         QTest::newRow("not a gif") << QByteArray("c.gif") << QByteArray("PNG and more bytes here")
                                    << QByteArray("w:0 h:0");
         QTest::newRow("gif descriptor cut short")
-            << QByteArray("d.gif") << QByteArray::fromStdString(Gif(false, 16, 8).substr(0, 28)) << QByteArray("w:0 h:0");
+            << QByteArray("d.gif") << QByteArray::fromStdString(Gif(false, 16, 8).substr(0, 28))
+            << QByteArray("w:0 h:0");
         QTest::newRow("bitmap has no text") << QByteArray("a.bmp") << QByteArray("BM....") << QByteArray();
         QTest::newRow("other files have no text") << QByteArray("a.png") << QByteArray("x") << QByteArray();
         QTest::newRow("empty jpeg file") << QByteArray("empty.jpg") << QByteArray() << QByteArray("w:0 h:0");

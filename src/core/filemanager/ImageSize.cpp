@@ -1,20 +1,20 @@
 #include "ImageSize.h"
 
+#include "core/common/Paths.h"
+#include "core/common/TextRoutines.h"
+
 #include <filesystem>
 #include <fstream>
 #include <optional>
-
-#include "core/common/Paths.h"
-#include "core/common/TextRoutines.h"
 
 namespace bix {
 
 namespace {
 
-// A file read byte by byte; every read says whether it delivered.
+// A stream read byte by byte; every read says whether it delivered.
 class ByteReader final {
 public:
-    explicit ByteReader(const std::string& path) : m_in(std::filesystem::path(path), std::ios::binary) {}
+    explicit ByteReader(std::istream& in) : m_in(in) {}
 
     std::optional<std::uint8_t> Byte() {
         const int c = m_in.get();
@@ -46,17 +46,16 @@ public:
         m_in.seekg(position, std::ios::beg);
         return static_cast<bool>(m_in);
     }
-    bool IsOpen() const { return m_in.is_open(); }
 
 private:
-    std::ifstream m_in;
+    std::istream& m_in;
 };
 
 }  // namespace
 
-ImageSize ReadJpegSize(const std::string& path) {
+ImageSize ReadJpegSize(std::istream& stream) {
     ImageSize size;
-    ByteReader in(path);
+    ByteReader in(stream);
     const auto soi1 = in.Byte();
     const auto soi2 = in.Byte();
     if (!soi1 || !soi2 || *soi1 != 0xFF || *soi2 != 0xD8) {
@@ -98,9 +97,9 @@ ImageSize ReadJpegSize(const std::string& path) {
     return size;
 }
 
-ImageSize ReadGifSize(const std::string& path) {
+ImageSize ReadGifSize(std::istream& stream) {
     ImageSize size;
-    ByteReader in(path);
+    ByteReader in(stream);
     char header[13];
     if (!in.Read(header, sizeof header) || std::string_view(header, 3) != "GIF") {
         return size;
@@ -132,14 +131,12 @@ ImageSize ReadGifSize(const std::string& path) {
 
 std::string ImageSizeText(const std::string& path) {
     const std::string ext = LowerCase(ExtractFileExt(path));
-    ImageSize size;
-    if (ext == ".jpg" || ext == ".jpeg") {
-        size = ReadJpegSize(path);
-    } else if (ext == ".gif") {
-        size = ReadGifSize(path);
-    } else {
+    const bool jpeg = ext == ".jpg" || ext == ".jpeg";
+    if (!jpeg && ext != ".gif") {
         return {};
     }
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    const ImageSize size = jpeg ? ReadJpegSize(in) : ReadGifSize(in);
     return "w:" + std::to_string(size.width) + " h:" + std::to_string(size.height);
 }
 

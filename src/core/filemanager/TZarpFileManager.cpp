@@ -1,9 +1,5 @@
 #include "TZarpFileManager.h"
 
-#include <algorithm>
-#include <filesystem>
-#include <limits>
-
 #include "core/common/DateTime.h"
 #include "core/common/Errors.h"
 #include "core/common/FileRoutines.h"
@@ -14,6 +10,10 @@
 #include "core/filemanager/ImageSize.h"
 #include "core/ports/Clock.h"
 #include "core/ports/Prompter.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <limits>
 
 namespace bix {
 
@@ -54,7 +54,9 @@ void TZarpFileManager::SetDataSource(MemTable* table) {
     }
 }
 
-bool TZarpFileManager::DataSetActive() const { return m_table != nullptr && m_table->Active(); }
+bool TZarpFileManager::DataSetActive() const {
+    return m_table != nullptr && m_table->Active();
+}
 
 MemTable& TZarpFileManager::Table() const {
     if (m_table == nullptr) {
@@ -150,7 +152,8 @@ void TZarpFileManager::RecordFile(const std::string& relative) {
     MemTable& table = Table();
     const bool existing = table.Locate(m_fileName, relative);
     const std::int64_t bytes = FileSizeOf(*local);
-    const auto size = static_cast<std::int32_t>(std::min<std::int64_t>(bytes, std::numeric_limits<std::int32_t>::max()));
+    const auto size =
+        static_cast<std::int32_t>(std::min<std::int64_t>(bytes, std::numeric_limits<std::int32_t>::max()));
     // A time that cannot be read is recorded as null and counts as a change.
     const std::optional<TDateTime> stamp = FileDateTime(*local);
     const bool unchanged = existing && stamp && table.Value(m_size) == TFieldValue(size) &&
@@ -324,7 +327,8 @@ void TZarpFileManager::ChangeAllStatus(int& status) {
                 continue;
             }
             if (!yesToAll) {
-                const Message question{Format(kDeleteQuestion, name), MsgIcon::Confirmation, MsgButtons::YesNoAll(), {}};
+                const Message question{
+                    Format(kDeleteQuestion, name), MsgIcon::Confirmation, MsgButtons::YesNoAll(), {}};
                 switch (m_prompter.Show(question)) {
                     case MsgButton::Yes:
                         deleteFile = true;
