@@ -17,9 +17,12 @@ if [[ -x "$bin/bixWebSite" ]]; then
 fi
 
 if [[ -x "$bin/bixwebsite-cli" ]]; then
-  out=$(mktemp -d)
-  echo "Building the demo website with bixwebsite-cli into $out"
-  "$bin/bixwebsite-cli" build data/demo/demo.mcs --into "$out"
+  # A copy, so that the bundled demo stays as it is.
+  site="$(mktemp -d)/Riverside Bakery"
+  cp -r data/demo "$site"
+  echo "Building the demo website with bixwebsite-cli in $site"
+  "$bin/bixwebsite-cli" build "$site/demo.mcs"
+  echo "Open $site/Built Website/index.htm in a browser to see it."
   exit 0
 fi
 

@@ -11,7 +11,7 @@ cmake --build --preset fuzz --parallel "$(nproc)"
 out=build-fuzz/corpus
 mkdir -p "$out/seeds" build-fuzz/crashes
 build-fuzz/fuzz/make_seeds "$out/seeds"
-for target in fuzz_ProjectFile fuzz_StoredTable fuzz_Scrambler fuzz_ImageSize; do
+for target in fuzz_ProjectFile fuzz_StoredTable fuzz_Scrambler fuzz_ImageSize fuzz_PageProducer; do
   mkdir -p "$out/$target"
   echo "== $target for ${seconds}s"
   build-fuzz/fuzz/$target -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 \

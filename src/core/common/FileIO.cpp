@@ -82,7 +82,7 @@ std::string ReadFileBytes(const std::string& path) {
     return bytes;
 }
 
-void WriteFileAtomic(const std::string& path, std::string_view bytes) {
+void WriteFileAtomic(const std::string& path, std::string_view bytes, Durability durability) {
     const fs::path target(path);
     std::random_device seed;
     const fs::path temp =
@@ -102,7 +102,7 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes) {
             ThrowWrite(path, Reason(error));
         }
     }
-    if (!SyncToDisk(temp)) {
+    if (durability == Durability::Synced && !SyncToDisk(temp)) {
         const int error = errno;
         std::error_code ignored;
         fs::remove(temp, ignored);

@@ -24,9 +24,9 @@ std::string CrLfLines(std::string_view text) {
     return JoinLinesCRLF(SplitLines(text));
 }
 
-void WritePage(const std::string& path, std::string_view text) {
+void WritePage(const std::string& path, std::string_view text, Durability durability) {
     try {
-        WriteFileAtomic(path, CrLfLines(text));
+        WriteFileAtomic(path, CrLfLines(text), durability);
     } catch (const EInOutError&) {
         throw EInOutError("Cannot create file " + path);
     }
@@ -195,7 +195,7 @@ void TdmTables::ProducePage(const std::string& templateFile, const std::string& 
         return;
     }
     PageProducer1.HTMLFile = templateFile;
-    WritePage(LowerCaseFileName(outputFile), PageProducer1.Content());
+    WritePage(LowerCaseFileName(outputFile), PageProducer1.Content(), Durability::Cached);
 }
 
 void TdmTables::ProcessFolder(const std::string& sourceFolder, const std::string& destinationFolder,
@@ -257,7 +257,8 @@ std::string TdmTables::GeneratePage(const std::string& title, const std::string&
     } catch (const EInOutError&) {
         throw EInOutError("Cannot open file " + templateFile);
     }
-    WritePage(targetFile, ReplaceAll(text, "<#PageTitle>", title));
+    // A starter page is the user's own page from then on.
+    WritePage(targetFile, ReplaceAll(text, "<#PageTitle>", title), Durability::Synced);
     return targetFile;
 }
 
