@@ -9,11 +9,12 @@ cmake --preset default
 cmake --build --preset default --parallel "$(nproc)"
 
 bin=build/bin
-if [[ -x "$bin/bixWebSite" ]]; then
-  if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
-    exec "$bin/bixWebSite" "$@"
-  fi
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
   echo "No display found (DISPLAY and WAYLAND_DISPLAY are unset): not starting bixWebSite."
+elif [[ -x "$bin/bixWebSite" ]]; then
+  exec "$bin/bixWebSite" "$@"
+else
+  echo "bixWebSite is not built yet."
 fi
 
 if [[ -x "$bin/bixwebsite-cli" ]]; then

@@ -1,0 +1,94 @@
+#include "TWebsiteProject.h"
+
+#include "core/common/Errors.h"
+#include "core/common/Paths.h"
+#include "core/common/TextRoutines.h"
+#include "core/generator/udmTables.h"
+#include "core/ports/Prompter.h"
+#include "core/themes/TThemeCatalogue.h"
+
+#include <filesystem>
+
+namespace bix {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A table that cannot be read from its stored form opens with what it then holds (nothing).
+void LoadTable(MemTable& table, const std::string& stored) {
+    table.Close();
+    try {
+        table.LoadFromStream(stored);
+    } catch (const EBixError&) {
+    }
+    table.Open();
+}
+
+}  // namespace
+
+TWebsiteProject::~TWebsiteProject() {
+    if (m_open) {
+        Close();
+    }
+}
+
+void TWebsiteProject::Open(const std::string& projectFile) {
+    TWebSite site;
+    site.LoadFromFile(projectFile);
+    const fs::path path(projectFile);
+    m_site = std::move(site);
+    m_folder = AddTrailingBackslash(fs::absolute(path).parent_path().string());
+    m_fileName = path.filename().string();
+    LoadTable(m_dm.tblFrameLinks, m_site.FrameLinks);
+    LoadTable(m_dm.tblFileManager, m_site.FileManager);
+    m_dm.CurrentWebSite = &m_site;
+    m_dm.WebsiteFolder = m_folder;
+    m_dm.LeadingPageFileName = m_site.LeadingPage;
+    m_open = true;
+}
+
+void TWebsiteProject::Save() {
+    m_site.FrameLinks.clear();
+    m_site.FileManager.clear();
+    m_dm.tblFrameLinks.SaveToStream(m_site.FrameLinks);
+    m_dm.tblFileManager.SaveToStream(m_site.FileManager);
+    m_site.SaveToFile(m_folder + m_fileName);
+}
+
+void TWebsiteProject::Close() {
+    m_dm.tblFrameLinks.Close();
+    m_dm.tblFileManager.Close();
+    m_dm.CurrentWebSite = nullptr;
+    m_dm.WebsiteFolder.clear();
+    m_open = false;
+}
+
+std::string TWebsiteProject::BuildFolderFor(const std::string& stored) const {
+    std::error_code ec;
+    if (!stored.empty() && fs::is_directory(fs::path(stored), ec)) {
+        return AddTrailingBackslash(stored);
+    }
+    const std::string folder = m_folder + "Built Website";
+    fs::create_directories(fs::path(folder), ec);
+    return AddTrailingBackslash(folder);
+}
+
+bool TWebsiteProject::CreateWebsiteNow(TThemeCatalogue& catalogue, bool cleanFirst) {
+    catalogue.LoadThemesClick();
+    std::error_code ec;
+    if (!catalogue.SelectByName(m_site.CurrentTheme) ||
+        !fs::is_directory(fs::path(catalogue.SelectedThemeFolder()), ec)) {
+        m_prompter.Warn("A theme has to be selected first. Discontinuing build.");
+        return false;
+    }
+    const std::string build = BuildFolderFor(m_site.BuiltWebSitePath);
+    m_site.BuiltWebSitePath = build;
+    m_dm.LeadingPageFileName = m_site.LeadingPage;
+    m_dm.Build(catalogue.SelectedThemeFolder(), build, cleanFirst);
+    m_dm.ZarpFileManager1.SetDestinationFolder(build);
+    m_dm.ZarpFileManager1.ScanFolder();
+    return true;
+}
+
+}  // namespace bix

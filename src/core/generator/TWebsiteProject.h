@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/document/ubixWebsiteClass.h"
+
+#include <string>
+
+namespace bix {
+
+class Prompter;
+class TdmTables;
+class TThemeCatalogue;
+
+// One open website project: its document, its folder and file name, and its two tables loaded into the
+// data module. Opening, saving and "Create Website Now" as the wizard and the command line share them.
+class TWebsiteProject final {
+public:
+    TWebsiteProject(TdmTables& dm, Prompter& prompter) : m_dm(dm), m_prompter(prompter) {}
+    ~TWebsiteProject();
+    TWebsiteProject(const TWebsiteProject&) = delete;
+    TWebsiteProject& operator=(const TWebsiteProject&) = delete;
+
+    // Reads the project file and fills the tables from it (a table that cannot be read opens empty).
+    // Throws EBixError for a file that cannot be read or is no project file; nothing is then open.
+    void Open(const std::string& projectFile);
+    // Both tables into the document, then the project file written (safely).
+    void Save();
+    // Closes the tables; they empty themselves.
+    void Close();
+
+    bool IsOpen() const { return m_open; }
+    TWebSite& WebSite() { return m_site; }
+    const std::string& WebsiteFolder() const { return m_folder; }      // with a trailing separator
+    const std::string& WebsiteFileName() const { return m_fileName; }  // name.mcs
+
+    // The folder itself when it exists; otherwise the website's default build folder ("Built Website"
+    // in the website folder), created. With a trailing separator.
+    std::string BuildFolderFor(const std::string& stored) const;
+
+    // Builds the website with the theme it names into its build folder, then refreshes the file list from
+    // that folder. False, after the warning, when the theme is not installed; EAbort when the build
+    // folder is refused (its warning shown); other errors reach the caller.
+    bool CreateWebsiteNow(TThemeCatalogue& catalogue, bool cleanFirst);
+
+private:
+    TdmTables& m_dm;
+    Prompter& m_prompter;
+    TWebSite m_site;
+    std::string m_folder;
+    std::string m_fileName;
+    bool m_open = false;
+};
+
+}  // namespace bix
