@@ -6,6 +6,7 @@
 #include "core/upload/UploadView.h"
 #include "support/FakePrompter.h"
 #include "support/FakeShell.h"
+#include "support/FakeUploadView.h"
 #include "support/TestFiles.h"
 
 #include <QTemporaryDir>
@@ -121,30 +122,6 @@ private:
     std::string m_reply = "No error description available";
 };
 
-class RecordingView final : public UploadView {
-public:
-    void TreeChanged(const TUploadTree&) override {}
-    void NodeChanged(const TUploadNode&) override {}
-    void FocusNode(const TUploadNode&) override {}
-    void AddLog(const std::string& line) override { log.push_back(line); }
-    void SetStatusText(const std::string& text) override { status = text; }
-    void SetFileProgress(int percent) override { filePercent = percent; }
-    void SetTotalProgress(std::int64_t position, std::int64_t maximum) override {
-        totalPosition = position;
-        totalMaximum = maximum;
-    }
-    void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
-    void Close() override { closed = true; }
-
-    std::vector<std::string> log;
-    std::string status;
-    int filePercent = -1;
-    std::int64_t totalPosition = -1;
-    std::int64_t totalMaximum = -1;
-    int busyDepth = 0;
-    bool closed = false;
-};
-
 bool Contains(const std::vector<std::string>& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
@@ -158,7 +135,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     TZarpFTP m_job;
     ScriptedFtp m_ftp;
-    RecordingView m_view;
+    RecordingUploadView m_view;
     FakePump m_pump;
     FakePrompter m_prompter;
 
@@ -169,7 +146,7 @@ private slots:
         m_job.HostName = "127.0.0.1";
         m_job.LocalPath = FolderOf(m_dir->path());
         m_ftp = ScriptedFtp();
-        m_view = RecordingView();
+        m_view = RecordingUploadView();
         m_prompter = FakePrompter();
         WriteBytes(m_job.LocalPath + "index.htm", "<html>home</html>");
         WriteBytes(m_job.LocalPath + "images" + PathDelim + "logo.gif", std::string(1500, 'g'));
