@@ -5,6 +5,13 @@
 
 #include <curl/curl.h>
 
+#ifdef _WIN32
+#include <winsock2.h>
+#else
+#include <sys/socket.h>
+#endif
+
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -52,6 +59,17 @@ struct CurlCallbacks final {
             client->OnTransferProgress(static_cast<std::uint64_t>(upNow), client->m_currentFile);
         }
         return client->m_abort ? 1 : 0;
+    }
+
+    // A small send buffer keeps the transfer in libcurl's hands, where the progress callback runs (and
+    // with it the window and its Cancel): with the system's large buffers a whole file vanishes into the
+    // socket at once and libcurl then waits for the server's reply without calling back.
+    static int SocketOptions(void* /*self*/, curl_socket_t socket, curlsocktype purpose) {
+        // Every socket: in active mode the data connection is one the server made to us (accepted).
+        (void)purpose;
+        const int bytes = 64 * 1024;
+        setsockopt(socket, SOL_SOCKET, SO_SNDBUF, reinterpret_cast<const char*>(&bytes), sizeof bytes);
+        return CURL_SOCKOPT_OK;
     }
 
     static std::size_t Read(char* buffer, std::size_t size, std::size_t count, void* file) {
@@ -126,9 +144,12 @@ void CurlFtpClient::PrepareHandle() {
     curl_easy_setopt(m_curl, CURLOPT_FTPPORT, "-");  // active mode, as the server expects of us
     curl_easy_setopt(m_curl, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_SINGLECWD));
     curl_easy_setopt(m_curl, CURLOPT_TRANSFERTEXT, 0L);
+    // The page's value is the connect timeout in seconds. Replies get at least two minutes: after the
+    // last byte of a big file the server may still be reading what the line holds.
     const long timeout = m_settings.connectTimeout > 0 ? m_settings.connectTimeout : 300;
     curl_easy_setopt(m_curl, CURLOPT_CONNECTTIMEOUT, timeout);
-    curl_easy_setopt(m_curl, CURLOPT_FTP_RESPONSE_TIMEOUT, timeout);
+    curl_easy_setopt(m_curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, std::max(timeout, 120L));
+    curl_easy_setopt(m_curl, CURLOPT_SOCKOPTFUNCTION, &CurlCallbacks::SocketOptions);
     curl_easy_setopt(m_curl, CURLOPT_DEBUGFUNCTION, &CurlCallbacks::Debug);
     curl_easy_setopt(m_curl, CURLOPT_DEBUGDATA, this);
     // The debug callback is how replies are read; nothing is printed.

@@ -270,12 +270,37 @@ private slots:
         run.AddList(m_job.UploadList, true, "Upload New");
         run.AddList(m_job.UpdateList, false, "Update Old");
         std::vector<std::int64_t> positions;
-        m_ftp.duringPut = [&](const std::string&) { positions.push_back(m_view.totalPosition); };
+        std::vector<int> percents;
+        m_ftp.duringPut = [&](const std::string&) {
+            positions.push_back(m_view.totalPosition);
+            percents.push_back(m_view.filePercent);
+        };
         run.Run();
         // Half of logo.gif, then half of index.htm after all of logo.gif.
         QCOMPARE(positions, (std::vector<std::int64_t>{750, 1508}));
-        QCOMPARE(m_view.totalPosition, 0);  // reset at the end
+        QCOMPARE(percents, (std::vector<int>{50, 47}));  // half of each file: 750 of 1500, 8 of 17
+        QCOMPARE(m_view.totalPosition, 0);               // reset at the end
         QVERIFY(m_pump.calls > 0);
+    }
+
+    void aSecondUploadCannotStartWhileOneRuns() {
+        m_job.UploadList = {"index.htm"};
+        bool refused = false;
+        RecordingUploadView second;
+        m_ftp.duringPut = [&](const std::string&) {
+            QVERIFY(m_job.Running());
+            QVERIFY(m_view.run != nullptr);  // Cancel can reach the run
+            try {
+                m_job.Execute(m_ftp, second, m_pump, m_prompter);
+            } catch (const EAbort&) {
+                refused = true;
+            }
+        };
+        m_job.Execute(m_ftp, m_view, m_pump, m_prompter);
+        QVERIFY(refused);
+        QVERIFY(!m_job.Running());
+        QCOMPARE(m_job.Uploaded_OK, std::vector<std::string>{"index.htm"});  // the first run's result stands
+        QVERIFY(m_view.run == nullptr);                                      // detached at the end
     }
 
     void settingsReachTheClient() {

@@ -11,6 +11,7 @@ namespace bix::test {
 // Records what the upload run shows.
 class RecordingUploadView final : public UploadView {
 public:
+    void Attach(TUploadRun* attached) override { run = attached; }
     void TreeChanged(const TUploadTree&) override {}
     void NodeChanged(const TUploadNode&) override {}
     void FocusNode(const TUploadNode&) override {}
@@ -33,6 +34,7 @@ public:
     std::int64_t totalMaximum = -1;
     int busyDepth = 0;
     bool closed = false;
+    TUploadRun* run = nullptr;
 };
 
 }  // namespace bix::test

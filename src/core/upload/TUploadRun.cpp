@@ -10,6 +10,7 @@
 #include "core/upload/TZarpFTP.h"
 #include "core/upload/UploadView.h"
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 
@@ -38,6 +39,7 @@ private:
 TUploadRun::TUploadRun(TZarpFTP& job, FtpClient& client, UploadView& view, Pump& pump, Prompter& prompter)
     : m_job(job), m_client(client), m_view(view), m_pump(pump), m_prompter(prompter) {
     m_client.OnConnected = [this] {
+        m_view.SetStatusText("Connected to " + m_job.HostName);
         m_view.AddLog(m_client.LastResponseText());
         m_view.AddLog("Connected to " + m_job.HostName);
     };
@@ -45,9 +47,11 @@ TUploadRun::TUploadRun(TZarpFTP& job, FtpClient& client, UploadView& view, Pump&
     m_client.OnTransferProgress = [this](std::uint64_t bytes, const std::string& name) {
         TransferProgress(bytes, name);
     };
+    m_view.Attach(this);
 }
 
 TUploadRun::~TUploadRun() {
+    m_view.Attach(nullptr);
     m_client.OnConnected = nullptr;
     m_client.OnDisconnected = nullptr;
     m_client.OnTransferProgress = nullptr;
@@ -144,6 +148,10 @@ void TUploadRun::TransferProgress(std::uint64_t bytes, const std::string& fileNa
     m_position += static_cast<std::int64_t>(bytes) - static_cast<std::int64_t>(m_progressCounted);
     m_progressCounted = bytes;
     m_view.SetTotalProgress(m_position, m_total);
+    if (m_currentFileSize > 0) {
+        m_view.SetFileProgress(
+            static_cast<int>(std::min<std::uint64_t>(bytes, m_currentFileSize) * 100 / m_currentFileSize));
+    }
     // Cancel is seen while a file is on its way.
     m_pump.ProcessEvents();
 }
@@ -173,6 +181,7 @@ bool TUploadRun::Connect() {
     m_client.SetSettings(settings);
     m_client.SetRemoteDir(m_job.InitialRemoteDir);
     m_client.Disconnect();
+    m_view.SetStatusText("Connecting to " + m_job.HostName);
     try {
         return m_client.Connect();
     } catch (const std::exception& e) {
@@ -298,6 +307,8 @@ bool TUploadRun::UploadFile(const std::string& path, TUploadNode& node) {
     } catch (const std::exception&) {
         // A new file is not on the server yet.
     }
+    std::error_code ec;
+    m_currentFileSize = fs::file_size(fs::path(path), ec);
     bool ok = false;
     try {
         m_client.PutFile(node.text);
@@ -310,6 +321,7 @@ bool TUploadRun::UploadFile(const std::string& path, TUploadNode& node) {
         node.status = "Error";
         node.stateImage = kStateFailed;
     }
+    m_currentFileSize = 0;
     m_view.NodeChanged(node);
     return ok;
 }

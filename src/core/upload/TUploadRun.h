@@ -60,6 +60,7 @@ private:
     std::int64_t m_position = 0;
     std::string m_progressFile;
     std::uint64_t m_progressCounted = 0;
+    std::uint64_t m_currentFileSize = 0;  // of the file being uploaded, for its percentage
 };
 
 }  // namespace bix

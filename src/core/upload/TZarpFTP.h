@@ -33,7 +33,12 @@ public:
     bool HasWork() const { return !UploadList.empty() || !UpdateList.empty() || !RemoveList.empty(); }
 
     // Runs the upload in the given window; the result lists hold what succeeded, also after an error.
+    // While a run is going on (its window lets events run), a second one ends at once with EAbort.
     void Execute(FtpClient& client, UploadView& view, Pump& pump, Prompter& prompter);
+    bool Running() const { return m_running; }
+
+private:
+    bool m_running = false;
 };
 
 }  // namespace bix

@@ -6,6 +6,7 @@
 namespace bix {
 
 struct TUploadNode;
+class TUploadRun;
 class TUploadTree;
 
 // The face of the upload window, as the run drives it. The window shows the tree, a log, the first
@@ -14,6 +15,8 @@ class UploadView {
 public:
     virtual ~UploadView() = default;
 
+    // The run the window shows, from its start until its end (nullptr): Cancel goes to it.
+    virtual void Attach(TUploadRun* run) = 0;
     virtual void TreeChanged(const TUploadTree& tree) = 0;
     virtual void NodeChanged(const TUploadNode& node) = 0;
     virtual void FocusNode(const TUploadNode& node) = 0;
