@@ -16,6 +16,7 @@ packages=(
   libbenchmark-dev
   xvfb
   xauth
+  lftp
 )
 
 missing=()
