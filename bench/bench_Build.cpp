@@ -1,6 +1,8 @@
 // (a) The tag scan over a 50 MB template holding 500,000 tags, answered by the data module's handler.
 // (b) Building a site of 2,000 pages and 2,000 images (about 200 MB: a theme and a website folder with
 //     its images) against `cp -r` of the same source folders, both in this one run.
+#include "BenchPorts.h"
+
 #include "core/document/ubixWebsiteClass.h"
 #include "core/generator/udmTables.h"
 #include "core/ports/Clock.h"
@@ -16,24 +18,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-class QuietPrompter final : public bix::Prompter {
-public:
-    bix::MsgButton Show(const bix::Message&) override { return bix::MsgButton::OK; }
-    bool InputBox(const std::string&, const std::string&, std::string&) override { return false; }
-    std::optional<std::string> OpenFileName(const bix::FileDialogOptions&) override { return std::nullopt; }
-    std::optional<std::string> SaveFileName(const bix::FileDialogOptions&) override { return std::nullopt; }
-};
-class NoPump final : public bix::Pump {
-public:
-    void ProcessEvents() override {}
-};
-class FixedClock final : public bix::Clock {
-public:
-    bix::TDateTime Now() override { return 46000.0; }
-    void Randomize() override {}
-    std::uint32_t Random(std::uint32_t) override { return 0; }
-};
+using bix::bench::FixedClock;
+using bix::bench::NoPump;
+using bix::bench::QuietPrompter;
 
 struct Module final {
     QuietPrompter prompter;

@@ -1,6 +1,8 @@
 // Rescanning an unchanged build folder (80% images, 20% pages of about 4 KB, in 100 folders) against
 // what the same walk costs the system's own tools: find printing each file's size, time and path,
 // plus cat reading every page once. Both run in this one program, on the same folder.
+#include "BenchPorts.h"
+
 #include "core/document/MemTable.h"
 #include "core/document/WebsiteTables.h"
 #include "core/filemanager/TZarpFileManager.h"
@@ -17,21 +19,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-class QuietPrompter final : public bix::Prompter {
-public:
-    bix::MsgButton Show(const bix::Message&) override { return bix::MsgButton::OK; }
-    bool InputBox(const std::string&, const std::string&, std::string&) override { return false; }
-    std::optional<std::string> OpenFileName(const bix::FileDialogOptions&) override { return std::nullopt; }
-    std::optional<std::string> SaveFileName(const bix::FileDialogOptions&) override { return std::nullopt; }
-};
-
-class FixedClock final : public bix::Clock {
-public:
-    bix::TDateTime Now() override { return 46000.0; }
-    void Randomize() override {}
-    std::uint32_t Random(std::uint32_t) override { return 0; }
-};
+using bix::bench::FixedClock;
+using bix::bench::NoPump;
+using bix::bench::QuietPrompter;
 
 void Write(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -1,6 +1,8 @@
 // Uploading a tree of 1,000 files of 4 KB in 20 folders to a local FTP server (Debian's pyftpdlib),
 // once with the upload run and its libcurl client, once with lftp's "mirror -R --parallel=1", each
 // into an empty folder of the same server, in this one run. The server counts the logins.
+#include "BenchPorts.h"
+
 #include "core/ports/Prompter.h"
 #include "core/ports/Pump.h"
 #include "core/upload/TZarpFTP.h"
@@ -20,18 +22,10 @@
 namespace {
 
 namespace fs = std::filesystem;
+using bix::bench::FixedClock;
+using bix::bench::NoPump;
+using bix::bench::QuietPrompter;
 
-class QuietPrompter final : public bix::Prompter {
-public:
-    bix::MsgButton Show(const bix::Message&) override { return bix::MsgButton::OK; }
-    bool InputBox(const std::string&, const std::string&, std::string&) override { return false; }
-    std::optional<std::string> OpenFileName(const bix::FileDialogOptions&) override { return std::nullopt; }
-    std::optional<std::string> SaveFileName(const bix::FileDialogOptions&) override { return std::nullopt; }
-};
-class NoPump final : public bix::Pump {
-public:
-    void ProcessEvents() override {}
-};
 class NoView final : public bix::UploadView {
 public:
     void Attach(bix::TUploadRun*) override {}

@@ -6,6 +6,7 @@
 #include "core/ports/Prompter.h"
 #include "core/ports/Pump.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -176,6 +177,17 @@ void DeleteFolderWebFiles(const std::string& folder, bool recurse, Pump& pump, P
             DeleteFolderWebFiles(sub, recurse, pump, prompter);
         }
     }
+}
+
+std::vector<fs::directory_entry> SortedEntries(const std::string& folder) {
+    std::vector<fs::directory_entry> entries;
+    std::error_code ec;
+    for (fs::directory_iterator it(fs::path(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        entries.push_back(*it);
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const auto& a, const auto& b) { return a.path().filename() < b.path().filename(); });
+    return entries;
 }
 
 std::vector<std::string> SystemFolders() {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,11 @@ bool DeleteFileWait(const std::string& path, Pump& pump, Prompter& prompter);
 // Deletes the website files (by extension) in the folder, and with recurse in every sub-folder.
 // Other files stay. Linked folders are not followed.
 void DeleteFolderWebFiles(const std::string& folder, bool recurse, Pump& pump, Prompter& prompter);
+
+// The entries of a folder (every kind, "." and ".." aside) sorted by name, listed before anything is
+// done with them: what is built from a folder comes out in the same order on every machine.
+// Empty when the folder cannot be read.
+std::vector<std::filesystem::directory_entry> SortedEntries(const std::string& folder);
 
 // The folders of the operating system that a website must never be built into, each with a trailing
 // separator. On Windows the Windows folder alone.

@@ -116,15 +116,7 @@ void TZarpFileManager::ScanDirectory(const std::string& folder, int& folders, bo
             "which is valid");
         warned = true;
     }
-    // Listed first and sorted, so that rows come in the same order on every machine.
-    std::vector<fs::directory_entry> entries;
-    std::error_code ec;
-    for (fs::directory_iterator it(fs::path(folder), ec), end; !ec && it != end; it.increment(ec)) {
-        entries.push_back(*it);
-    }
-    std::sort(entries.begin(), entries.end(),
-              [](const auto& a, const auto& b) { return a.path().filename() < b.path().filename(); });
-    for (const fs::directory_entry& entry : entries) {
+    for (const fs::directory_entry& entry : SortedEntries(folder)) {
         const std::string name = entry.path().filename().string();
         if (name.starts_with(".")) {
             continue;  // .svn, .htaccess and the like

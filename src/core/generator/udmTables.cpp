@@ -32,18 +32,6 @@ void WritePage(const std::string& path, std::string_view text, Durability durabi
     }
 }
 
-// The entries of a folder sorted by name, so that a build does the same on every machine.
-std::vector<fs::directory_entry> SortedEntries(const std::string& folder) {
-    std::vector<fs::directory_entry> entries;
-    std::error_code ec;
-    for (fs::directory_iterator it(fs::path(folder), ec), end; !ec && it != end; it.increment(ec)) {
-        entries.push_back(*it);
-    }
-    std::sort(entries.begin(), entries.end(),
-              [](const auto& a, const auto& b) { return a.path().filename() < b.path().filename(); });
-    return entries;
-}
-
 // The path with its file name in lower case. Folders keep their names: on a file system that tells
 // letter cases apart, a folder the build made as "Shop" is not "shop".
 std::string LowerCaseFileName(const std::string& path) {
