@@ -13,6 +13,6 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     bix::QSettingsRegistry registry;
     bix::TCliApplication cli(bix::ProgramFolder(QCoreApplication::applicationDirPath().toLocal8Bit().toStdString()),
-                             registry, std::cout, std::cerr);
+                             registry, std::cout, std::cerr, std::cin);
     return cli.Run(args);
 }

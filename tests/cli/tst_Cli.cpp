@@ -2,9 +2,13 @@
 #include "core/document/MemTable.h"
 #include "core/document/WebsiteTables.h"
 #include "core/document/ubixWebsiteClass.h"
+#include "support/FtpServer.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -33,7 +37,7 @@ private:
     std::string m_site;     // a copy of the demo website, with a separator
     std::string m_project;  // its project file
 
-    Result Run(const QStringList& args) const {
+    Result Run(const QStringList& args, const QByteArray& input = {}) const {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("BIXWEBSITE_HOME", QStringLiteral(BIX_SOURCE_DIR "/data"));
@@ -41,6 +45,10 @@ private:
         env.insert("XDG_CONFIG_HOME", m_dir->path() + "/config");
         process.setProcessEnvironment(env);
         process.start(QStringLiteral(BIX_CLI), args);
+        if (!input.isEmpty()) {
+            process.write(input);
+        }
+        process.closeWriteChannel();
         if (!process.waitForFinished(60000)) {
             return {};
         }
@@ -153,6 +161,152 @@ private slots:
                                 "Please select or create a new directory.\n"));
         QVERIFY(fs::exists(m_site + "content.htm"));
         QVERIFY(fs::exists(m_site + "about.htm"));
+    }
+
+    void newGivesAWebsiteWithItsDefaults() {
+        const QString folder = m_dir->path() + "/Sites/Shop";
+        const Result r = Run({"new", folder, "shop.old"});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out.trimmed(), folder + "/shop.mcs");
+        QVERIFY(fs::exists((folder + "/content.htm").toStdString()));
+        QVERIFY(fs::exists((folder + "/about.htm").toStdString()));
+        QVERIFY(fs::is_directory((folder + "/Built Website").toStdString()));
+        const Result shown = Run({"show", folder + "/shop.mcs", "--json"});
+        QCOMPARE(shown.code, 0);
+        const QJsonObject all = QJsonDocument::fromJson(shown.out.toUtf8()).object();
+        const QJsonObject p = all["properties"].toObject();
+        QCOMPARE(p["ConnectionRetries"].toInt(), 3);
+        QCOMPARE(p["ConnectionTimeout"].toInt(), 30);
+        QCOMPARE(p["Port"].toInt(), 21);
+        QCOMPARE(p["FrameLinksTitle"].toString(), QString("Other Links"));
+        QCOMPARE(p["LeadingPage"].toString(), QString("index.htm"));
+        QCOMPARE(p["BuiltWebSitePath"].toString(), folder + "/Built Website/");
+        QCOMPARE(p["Address"].toArray().size(), 0);
+        QCOMPARE(all["FrameLinks"].toArray().size(), 0);
+        // The same name again is refused; the program folder is refused.
+        QCOMPARE(Run({"new", folder, "shop"}).err,
+                 QString("warning: A Web site by the same name already exists.\n\nPlease choose a new name.\n"));
+        QCOMPARE(Run({"new", BIX_SOURCE_DIR "/data", "x"}).code, 1);
+        QVERIFY(Run({"new", folder, "bad:name"}).err.startsWith("warning: Illegal filename has been used"));
+    }
+
+    void setAndShowRoundTripEveryProperty() {
+        const QString project = QString::fromStdString(m_project);
+        QStringList assignments{"set", project};
+        const QString text = QString::fromUtf8("Caf\u00e9 \u00dcber");  // bytes above 127 on the way
+        QStringList skip{"Password", "Metatags", "CurrentTheme", "Address", "PostalAddress"};
+        TWebSite defaults;
+        for (const TPropertyInfo& p : TWebSite::Properties()) {
+            const QString name = QString::fromStdString(p.name);
+            if (skip.contains(name)) {
+                continue;
+            }
+            assignments << (p.kind == TPropertyKind::Integer ? name.toLower() + "=4242"
+                                                             : name + "=" + text + " " + name);
+        }
+        assignments << "Address=1 High Street\nTown"
+                    << "Metatags=red\nblue shoes"
+                    << "CurrentTheme=3"
+                    << "Password=p\u00e4ss";
+        QCOMPARE(Run(assignments).code, 0);
+        const QJsonObject p =
+            QJsonDocument::fromJson(Run({"show", project, "--json"}).out.toUtf8()).object()["properties"].toObject();
+        for (const TPropertyInfo& info : TWebSite::Properties()) {
+            const QString name = QString::fromStdString(info.name);
+            if (skip.contains(name)) {
+                continue;
+            }
+            if (info.kind == TPropertyKind::Integer) {
+                QCOMPARE(p[name].toInt(), 4242);
+            } else {
+                QCOMPARE(p[name].toString(), text + " " + name);
+            }
+        }
+        QCOMPARE(p["Address"].toArray(), (QJsonArray{"1 High Street", "Town"}));
+        QCOMPARE(p["Metatags"].toString(), QString("red\rblue shoes"));
+        QCOMPARE(p["CurrentTheme"].toString(), QString("bixWebsite Theme 3"));
+        QVERIFY(!p["Password"].toString().contains("p\u00e4ss"));  // stored scrambled
+        QCOMPARE(p["Password"].toString().size() % 3, 0);
+    }
+
+    void aBadAssignmentWritesNothing_data() {
+        QTest::addColumn<QString>("assignment");
+        QTest::newRow("unknown name") << "Colour=red";
+        QTest::newRow("not a number") << "Port=twenty-one";
+    }
+    void aBadAssignmentWritesNothing() {
+        QFETCH(QString, assignment);
+        const std::string before = ReadBytes(m_project);
+        const Result r = Run({"set", QString::fromStdString(m_project), "CompanyName=Changed", assignment});
+        QCOMPARE(r.code, 1);
+        QVERIFY(r.err.startsWith("error: "));
+        QCOMPARE(ReadBytes(m_project), before);
+    }
+
+    void links() {
+        const QString project = QString::fromStdString(m_project);
+        QCOMPARE(Run({"link", project, "add", "Shop", "https://shop.example/", "--top"}).code, 0);
+        QCOMPARE(Run({"link", project, "add", "Old", "old.htm", "--hidden"}).code, 0);
+        QCOMPARE(Run({"link", project, "move", "4", "up"}).code, 0);
+        QCOMPARE(Run({"link", project, "remove", "1"}).code, 0);
+        QCOMPARE(Run({"link", project, "list"}).out,
+                 QString("1\tshown\ttop\tOur town\thttps://example.com/\n2\thidden\tframe\tOld\told.htm\n"
+                         "3\tshown\ttop\tShop\thttps://shop.example/\n"));
+        QCOMPARE(Run({"link", project, "remove", "9"}).code, 1);
+    }
+
+    void buildUploadRemoveAndUploadAgain() {
+        QTemporaryDir served;
+        FtpServer server(served.path());
+        QVERIFY(server.Started());
+        const QString project = QString::fromStdString(m_project);
+        QCOMPARE(Run({"set", project, "HostName=127.0.0.1", "Login=anna", "Password=secret",
+                      "Port=" + QString::number(server.Port())})
+                     .code,
+                 0);
+        QCOMPARE(Run({"build", project}).code, 0);
+        QVERIFY(Run({"files", project}).out.contains("Upload File\t-\tindex.htm\tHTM"));
+        QCOMPARE(Run({"upload", project, "--dry-run"}).out.count("Upload\t"), 7);
+        const Result up = Run({"upload", project});
+        QVERIFY2(up.code == 0, qPrintable(up.err));
+        QVERIFY(up.err.contains("Upload New\timages\\loaf.svg\tCompleted"));
+        QVERIFY(!Run({"files", project}).out.contains("Upload File"));
+        QCOMPARE(ReadBytes((served.path() + "/news.htm").toStdString()), ReadBytes(m_site + "Built Website/news.htm"));
+        QCOMPARE(server.Logins(), 1);
+
+        // The news page leaves the website: rebuilt with clean first, it goes, then leaves the server too.
+        fs::remove(m_site + "news.htm");
+        QCOMPARE(Run({"link", project, "remove", "1"}).code, 0);
+        QCOMPARE(Run({"build", project, "--clean"}).code, 0);
+        QVERIFY(Run({"files", project}).out.contains("Remove File\t-\tnews.htm"));
+        QCOMPARE(Run({"upload", project}).code, 0);
+        QVERIFY(!Run({"files", project}).out.contains("news.htm"));
+        QVERIFY(!fs::exists((served.path() + "/news.htm").toStdString()));
+
+        // Nothing left to do is said, and is no failure.
+        const Result idle = Run({"upload", project});
+        QCOMPARE(idle.code, 0);
+        QVERIFY(idle.err.startsWith("info: There is no files which require processing."));
+    }
+
+    void uploadNeedsItsSettings() {
+        const Result r = Run({"upload", QString::fromStdString(m_project)});
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.err, QString("warning: The required field FTP Host is empty\n"));
+    }
+
+    void theRemovalOfALocalFileNeedsAYes() {
+        const QString project = QString::fromStdString(m_project);
+        QCOMPARE(Run({"build", project}).code, 0);
+        const std::string page = m_site + "Built Website/news.htm";
+        QCOMPARE(Run({"mark", project, "news.htm", "remove"}).code, 0);  // answered No
+        QVERIFY(fs::exists(page));
+        QCOMPARE(Run({"mark", project, "news.htm", "remove", "--yes"}).code, 0);
+        QVERIFY(!fs::exists(page));
+        QVERIFY(Run({"files", project}).out.contains("Remove File\t-\tnews.htm"));
+        QCOMPARE(Run({"preserve", project, "index.htm", "on"}).code, 0);
+        QVERIFY(Run({"files", project}).out.contains("\tpreserved\tindex.htm"));
+        QCOMPARE(Run({"mark", project, "--all", "nothing"}).code, 2);
     }
 
     void aDamagedProjectIsReportedAndLeftAlone() {

@@ -219,3 +219,53 @@ void TWebSite::LoadFromFile(const std::string& fileName) {
 }
 
 }  // namespace bix
+
+namespace bix {
+
+std::vector<TPropertyInfo> TWebSite::Properties() {
+    std::vector<TPropertyInfo> list;
+    for (const Property& property : kProperties) {
+        TPropertyKind kind = TPropertyKind::Lines;
+        if (std::holds_alternative<std::string TWebSite::*>(property.member)) {
+            kind = TPropertyKind::String;
+        } else if (std::holds_alternative<std::int32_t TWebSite::*>(property.member)) {
+            kind = TPropertyKind::Integer;
+        }
+        list.push_back({std::string(property.name), kind});
+    }
+    return list;
+}
+
+namespace {
+
+// The member that holds the property of that name and kind; nullptr when there is none.
+template <typename T>
+T TWebSite::*FindMember(std::string_view name) {
+    for (const Property& property : kProperties) {
+        if (SameText(property.name, name)) {
+            if (const auto* member = std::get_if<T TWebSite::*>(&property.member)) {
+                return *member;
+            }
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::string* TWebSite::StringProperty(std::string_view name) {
+    auto member = FindMember<std::string>(name);
+    return member != nullptr ? &(this->*member) : nullptr;
+}
+
+std::int32_t* TWebSite::IntegerProperty(std::string_view name) {
+    auto member = FindMember<std::int32_t>(name);
+    return member != nullptr ? &(this->*member) : nullptr;
+}
+
+std::vector<std::string>* TWebSite::LinesProperty(std::string_view name) {
+    auto member = FindMember<std::vector<std::string>>(name);
+    return member != nullptr ? &(this->*member) : nullptr;
+}
+
+}  // namespace bix

@@ -10,6 +10,13 @@ namespace bix {
 class TComponentReader;
 class TComponentWriter;
 
+enum class TPropertyKind { String, Integer, Lines };
+
+struct TPropertyInfo final {
+    std::string name;
+    TPropertyKind kind;
+};
+
 // One website project in memory: what the wizard pages edit, and the two lists in their stored form.
 // The members are the published properties, in the order the project file writes them.
 class TWebSite final {
@@ -63,6 +70,13 @@ public:
     void ReadComponentEntries(TComponentReader& reader);
 
     bool operator==(const TWebSite&) const = default;
+
+    // The published properties in declaration order (the two memory streams aside).
+    static std::vector<TPropertyInfo> Properties();
+    // A property by its name, letter case ignored; nullptr when there is none of that kind.
+    std::string* StringProperty(std::string_view name);
+    std::int32_t* IntegerProperty(std::string_view name);
+    std::vector<std::string>* LinesProperty(std::string_view name);
 
 private:
     void WriteRoot(TComponentWriter& writer) const;

@@ -3,6 +3,7 @@
 #include "core/common/Errors.h"
 #include "core/common/Paths.h"
 #include "core/common/TextRoutines.h"
+#include "core/generator/NewWebsite.h"
 #include "core/generator/udmTables.h"
 #include "core/ports/Prompter.h"
 #include "core/themes/TThemeCatalogue.h"
@@ -46,6 +47,23 @@ void TWebsiteProject::Open(const std::string& projectFile) {
     m_dm.WebsiteFolder = m_folder;
     m_dm.LeadingPageFileName = m_site.LeadingPage;
     m_open = true;
+}
+
+void TWebsiteProject::CreateNew(const std::string& folder, const std::string& name) {
+    m_site = TWebSite();
+    m_folder = AddTrailingBackslash(folder);
+    m_fileName = ProjectFileName(name);
+    for (MemTable* table : {&m_dm.tblFrameLinks, &m_dm.tblFileManager}) {
+        table->Close();
+        table->Open();
+    }
+    m_dm.CurrentWebSite = &m_site;
+    m_dm.WebsiteFolder = m_folder;
+    m_dm.LeadingPageFileName = m_site.LeadingPage;
+    m_open = true;
+    m_dm.GeneratePage("Contents", m_folder + "content.htm");
+    m_dm.GeneratePage("About Us", m_folder + "about.htm");
+    m_site.BuiltWebSitePath = BuildFolderFor("");
 }
 
 void TWebsiteProject::Save() {

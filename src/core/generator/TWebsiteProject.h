@@ -22,6 +22,9 @@ public:
     // Reads the project file and fills the tables from it (a table that cannot be read opens empty).
     // Throws EBixError for a file that cannot be read or is no project file; nothing is then open.
     void Open(const std::string& projectFile);
+    // A new website in the folder: a document with its defaults and empty tables, the starter pages
+    // content.htm and about.htm written, the default build folder created and stored. Nothing is saved.
+    void CreateNew(const std::string& folder, const std::string& name);
     // Both tables into the document, then the project file written (safely).
     void Save();
     // Closes the tables; they empty themselves.

@@ -4,6 +4,7 @@
 #include "core/document/uBixEncrypt.h"
 #include "core/filemanager/TZarpFileManager.h"
 #include "core/generator/TPageProducer.h"
+#include "core/upload/TZarpFTP.h"
 
 #include <string>
 
@@ -28,6 +29,7 @@ public:
     TZarpFileManager ZarpFileManager1;
     TPageProducer PageProducer1;
     TbixEncrypt bixEncrypt1;
+    TZarpFTP ZarpFTP1;
 
     // What the open website gives the build; set by whoever holds the document (the main window,
     // the command line). CurrentWebSite is not owned here.

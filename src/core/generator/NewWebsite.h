@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace bix {
+
+class Prompter;
+
+// The checks the new-website dialog makes on OK, with their warnings, in this order: the name, the
+// folder (not the program folder, its res or its themes sub-folder), no project of that name there.
+bool CheckNewWebsite(const std::string& programFolder, const std::string& folder, const std::string& name,
+                     Prompter& prompter);
+
+// The project file's name: the name with its extension replaced by ".mcs" (added when it has none).
+std::string ProjectFileName(const std::string& name);
+
+}  // namespace bix
