@@ -1,4 +1,5 @@
 #include "platformui/QtPrompter.h"
+#include "support/WhenModal.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -15,23 +16,7 @@ using namespace bix;
 Q_DECLARE_METATYPE(bix::MsgIcon)
 Q_DECLARE_METATYPE(bix::MsgButton)
 
-namespace {
-
-// Runs the action on the modal box as soon as it shows.
-void WhenModalShows(std::function<void(QWidget*)> action) {
-    auto* timer = new QTimer(qApp);
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            action(modal);
-        }
-    });
-    timer->start();
-}
-
-}  // namespace
+using bix::test::WhenModalShows;
 
 class TestQtPrompter final : public QObject {
     Q_OBJECT
