@@ -52,6 +52,8 @@ void TWebsiteProject::Open(const std::string& projectFile) {
 void TWebsiteProject::CreateNew(const std::string& folder, const std::string& name) {
     m_site = TWebSite();
     m_folder = AddTrailingBackslash(folder);
+    std::error_code ec;
+    fs::create_directories(fs::path(m_folder), ec);
     m_fileName = ProjectFileName(name);
     for (MemTable* table : {&m_dm.tblFrameLinks, &m_dm.tblFileManager}) {
         table->Close();
