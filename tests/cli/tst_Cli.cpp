@@ -190,6 +190,20 @@ private slots:
         QVERIFY(Run({"new", folder, "bad:name"}).err.startsWith("warning: Illegal filename has been used"));
     }
 
+    void aNewWebsiteWithAThemeBuildsItsFiles() {
+        const QString folder = m_dir->path() + "/Fresh";
+        QCOMPARE(Run({"new", folder, "fresh"}).code, 0);
+        const QString project = folder + "/fresh.mcs";
+        QCOMPARE(Run({"set", project, "CurrentTheme=4", "CompanyName=Fresh Start"}).code, 0);
+        QCOMPARE(Run({"build", project}).code, 0);
+        const QString files = Run({"files", project}).out;
+        for (const char* name : {"index.htm", "content.htm", "about.htm", "style.css", "images\\sun.svg"}) {
+            QVERIFY2(files.contains(QString("Upload File\t-\t") + name), qPrintable(files));
+        }
+        QVERIFY(ReadBytes((folder + "/Built Website/index.htm").toStdString()).find("<title>Fresh Start</title>") !=
+                std::string::npos);
+    }
+
     void setAndShowRoundTripEveryProperty() {
         const QString project = QString::fromStdString(m_project);
         QStringList assignments{"set", project};
