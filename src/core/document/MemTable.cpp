@@ -330,7 +330,6 @@ void MemTable::MoveRecord(int delta) {
 }
 
 void MemTable::StartInsert(std::size_t position) {
-    CheckBrowseMode();
     m_buffer.assign(m_defs.size(), TFieldValue{});
     m_insertPosition = position;
     SetState(TDataSetState::Insert);
@@ -340,7 +339,7 @@ void MemTable::StartInsert(std::size_t position) {
 }
 
 void MemTable::Insert() {
-    CheckBrowseMode();
+    CheckBrowseMode();  // posts a pending row first, which may move the cursor
     StartInsert(m_current.value_or(0));
 }
 

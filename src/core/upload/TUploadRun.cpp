@@ -223,7 +223,7 @@ void TUploadRun::ProcessNodes(std::vector<std::unique_ptr<TUploadNode>>& nodes, 
     }
 }
 
-bool TUploadRun::ProcessNode(TUploadNode& node) {
+void TUploadRun::ProcessNode(TUploadNode& node) {
     if (node.IsFolder()) {
         if (ChangeOrCreateFolder(node)) {
             m_localFolder += node.text + PathDelim;
@@ -231,7 +231,7 @@ bool TUploadRun::ProcessNode(TUploadNode& node) {
             ProcessNodes(node.children, false);
             ReturnToLevel(node);
         }
-        return true;
+        return;
     }
     if (node.processType != kRemoveKind) {
         const std::string local = m_localFolder + node.text;
@@ -239,12 +239,11 @@ bool TUploadRun::ProcessNode(TUploadNode& node) {
         if (fs::is_regular_file(fs::path(local), ec) && UploadFile(local, node)) {
             m_job.Uploaded_OK.push_back(RelativeName(node.text));
         }
-        return true;
+        return;
     }
     if (RemoveFile(node)) {
         m_job.Removed_OK.push_back(RelativeName(node.text));
     }
-    return true;
 }
 
 std::string TUploadRun::RelativeName(const std::string& name) const {

@@ -36,8 +36,7 @@ private:
     void AddPath(std::string path, TUploadNode* parent, const std::string& kind);
     bool Connect();
     void ProcessNodes(std::vector<std::unique_ptr<TUploadNode>>& nodes, bool returnToLevelFirst);
-    // False when the run should stop.
-    bool ProcessNode(TUploadNode& node);
+    void ProcessNode(TUploadNode& node);
     void ReturnToLevel(const TUploadNode& node);
     bool ChangeOrCreateFolder(TUploadNode& node);
     bool UploadFile(const std::string& path, TUploadNode& node);
