@@ -376,6 +376,7 @@ void MemTable::Post() {
         auto row = std::make_unique<Row>();
         row->cells = std::move(m_buffer);
         const std::size_t at = std::min(m_insertPosition, m_rows.size());
+        Notify([at](MemTableObserver& o) { o.RowAboutToBeInserted(at); });
         IndexAdd(*row);
         m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(at), std::move(row));
         Renumber(at);
@@ -430,6 +431,7 @@ void MemTable::Delete() {
         Fail("Cannot perform this operation on an empty dataset");
     }
     const std::size_t at = *m_current;
+    Notify([at](MemTableObserver& o) { o.RowAboutToBeRemoved(at); });
     IndexRemove(*m_rows[at]);
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(at));
     Renumber(at);

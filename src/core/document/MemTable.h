@@ -43,7 +43,10 @@ public:
     virtual ~MemTableObserver() = default;
     // Opened, closed, emptied or loaded: everything may have changed.
     virtual void TableReset() {}
+    // Told before and after the table's rows change, so that a view can keep its own rows in step.
+    virtual void RowAboutToBeInserted(std::size_t /*row*/) {}
     virtual void RowInserted(std::size_t /*row*/) {}
+    virtual void RowAboutToBeRemoved(std::size_t /*row*/) {}
     virtual void RowRemoved(std::size_t /*row*/) {}
     virtual void RowMoved(std::size_t /*from*/, std::size_t /*to*/) {}
     // A posted change of one cell of a row in the table.
