@@ -55,7 +55,7 @@ void StoreFtpSettings(const TFtpFields& fields, TWebSite& site, TbixEncrypt& scr
     for (const auto& entry : fields.proxyBypassList) {
         bypass += (bypass.empty() ? "" : "\r") + entry;
     }
-    site.ProxyBypassList = bypass;
+    site.ProxyBypassList = bypass.substr(0, 99999);
     if (fields.savePassword) {
         scrambler.Mode = TMode::mdEncrypt;
         scrambler.Registration = fields.password;
@@ -63,6 +63,41 @@ void StoreFtpSettings(const TFtpFields& fields, TWebSite& site, TbixEncrypt& scr
     } else {
         site.Password.clear();
     }
+}
+
+bool NewBypassEntry(std::vector<std::string>& list, Prompter& prompter) {
+    std::string name;
+    if (!prompter.InputBox("New Proxy Bypass", "Name", name) || name.empty()) {
+        return false;
+    }
+    list.push_back(name);
+    return true;
+}
+
+bool DeleteBypassEntry(std::vector<std::string>& list, int selected, Prompter& prompter) {
+    if (selected < 0 || static_cast<std::size_t>(selected) >= list.size()) {
+        return false;
+    }
+    const Message question{
+        "Are you sure that you want to remove the selected Proxy Bypass?", MsgIcon::Warning, MsgButtons::YesNo(), {}};
+    if (prompter.Show(question) == MsgButton::Yes) {
+        list.erase(list.begin() + selected);
+    }
+    return true;
+}
+
+bool EditBypassEntry(std::vector<std::string>& list, int selected, Prompter& prompter) {
+    if (selected < 0 || static_cast<std::size_t>(selected) >= list.size()) {
+        return false;
+    }
+    std::string name = list[static_cast<std::size_t>(selected)];
+    prompter.InputBox("Modify Proxy Bypass", "Name", name);  // Cancel keeps the caption
+    if (name.empty()) {
+        list.erase(list.begin() + selected);
+    } else {
+        list[static_cast<std::size_t>(selected)] = name;
+    }
+    return true;
 }
 
 bool CheckFtpFields(const TFtpFields& fields, Prompter& prompter) {

@@ -35,6 +35,11 @@ void StoreFtpSettings(const TFtpFields& fields, TWebSite& site, TbixEncrypt& scr
 // FTP Host, Login, Password and Port must not be empty: warns about the first that is.
 bool CheckFtpFields(const TFtpFields& fields, Prompter& prompter);
 
+// The bypass list's three buttons; each gives true when the website is to be marked changed.
+bool NewBypassEntry(std::vector<std::string>& list, Prompter& prompter);
+bool DeleteBypassEntry(std::vector<std::string>& list, int selected, Prompter& prompter);
+bool EditBypassEntry(std::vector<std::string>& list, int selected, Prompter& prompter);
+
 // "Upload Now": the job filled from the file list and the fields, run, and its results written back into
 // the file list (also after a failure). False, after its message, when the fields are incomplete or
 // nothing needs processing.

@@ -122,6 +122,13 @@ TfrmFTP::~TfrmFTP() {
     QApplication::restoreOverrideCursor();
 }
 
+void TfrmFTP::Attach(TUploadRun* run) {
+    m_run = run;
+    if (run != nullptr) {
+        show();
+    }
+}
+
 void TfrmFTP::Execute(TZarpFTP& job, FtpClient& client, Prompter& prompter, QWidget* parent) {
     TfrmFTP window(parent);
     window.show();

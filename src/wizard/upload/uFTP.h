@@ -32,7 +32,8 @@ public:
     static void Execute(TZarpFTP& job, FtpClient& client, Prompter& prompter, QWidget* parent = nullptr);
 
     // UploadView
-    void Attach(TUploadRun* run) override { m_run = run; }
+    // A run starting shows the window.
+    void Attach(TUploadRun* run) override;
     void TreeChanged(const TUploadTree& tree) override;
     void NodeChanged(const TUploadNode& node) override;
     void FocusNode(const TUploadNode& node) override;
