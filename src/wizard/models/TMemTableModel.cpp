@@ -92,7 +92,7 @@ Qt::ItemFlags TMemTableModel::flags(const QModelIndex& index) const {
 
 bool TMemTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     const auto field = FieldOf(index.column());
-    if (!editable || !field) {
+    if (!editable || !field || m_columns[static_cast<std::size_t>(index.column())].readOnly) {
         return false;
     }
     const Column& column = m_columns[static_cast<std::size_t>(index.column())];

@@ -21,6 +21,7 @@ public:
         bool checkBox = false;  // a Boolean field shown and edited as a check box
         // Text for a cell (e.g. a status number as its description); by default the value itself.
         std::function<QString(const TFieldValue&)> display;
+        bool readOnly = false;  // never edited, even in an editable model
     };
 
     TMemTableModel(MemTable& table, std::vector<Column> columns, QObject* parent = nullptr);
