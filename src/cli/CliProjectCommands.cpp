@@ -5,6 +5,7 @@
 #include "core/common/TextRoutines.h"
 #include "core/document/uBixEncrypt.h"
 #include "core/filemanager/TZarpFileManager.h"
+#include "core/shell/MetaKeywords.h"
 #include "core/themes/TThemeCatalogue.h"
 #include "platform/QtText.h"
 
@@ -19,8 +20,6 @@
 namespace bix {
 
 namespace {
-
-constexpr std::size_t kMaxKeywords = 9999;
 
 std::string DateTimeText(TDateTime value) {
     const DateTimeParts p = DecodeDateTime(value);
@@ -168,11 +167,7 @@ int TCliApplication::Set(const std::vector<std::string>& args) {
             scrambler.Registration = value;
             site.Password = scrambler.Execute();
         } else if (SameText(name, "Metatags")) {
-            std::string joined;
-            for (const auto& keyword : LinesOf(value)) {
-                joined += (joined.empty() ? "" : "\r") + keyword;
-            }
-            site.Metatags = joined.substr(0, kMaxKeywords);
+            site.Metatags = JoinKeywords(LinesOf(value));
         } else if (SameText(name, "CurrentTheme") && ParseInt(value)) {
             site.CurrentTheme = TThemeCatalogue::DisplayNameOf(*ParseInt(value));
         } else if (std::string* text = site.StringProperty(name)) {

@@ -3,6 +3,7 @@
 #include "cli/CliPrompter.h"
 #include "core/generator/TWebsiteProject.h"
 #include "core/generator/udmTables.h"
+#include "platform/DesktopShell.h"
 #include "platform/QtPump.h"
 #include "platform/SystemClock.h"
 
@@ -20,6 +21,7 @@ struct CliSession final {
     CliPrompter prompter;
     NullPump pump;
     SystemClock clock;
+    DesktopShell shell;  // a build from here opens no preview
     TdmTables dm;
     TWebsiteProject project;
 };

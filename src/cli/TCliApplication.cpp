@@ -188,16 +188,9 @@ int TCliApplication::Build(const std::vector<std::string>& args) {
     if (!session) {
         return kFailed;
     }
-    try {
-        TThemeCatalogue catalogue(m_programFolder);
-        if (!session->project.CreateWebsiteNow(catalogue, cleanFirst)) {
-            return kFailed;
-        }
-    } catch (const EAbort&) {
-        return kFailed;  // the refusal has been told already
-    } catch (const EBixError& e) {
-        session->prompter.Error(e.what());
-        return kFailed;
+    TThemeCatalogue catalogue(m_programFolder);
+    if (!session->project.CreateWebsiteNow(catalogue, cleanFirst, session->shell)) {
+        return kFailed;  // the reason has been told already
     }
     if (!Save(*session)) {
         return kFailed;

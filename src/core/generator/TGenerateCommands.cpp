@@ -17,15 +17,18 @@ namespace fs = std::filesystem;
 TGenerateCommands::TGenerateCommands(TdmTables& dm, TThemeCatalogue& catalogue, Shell& shell, Prompter& prompter)
     : m_dm(dm), m_catalogue(catalogue), m_shell(shell), m_prompter(prompter) {}
 
-void TGenerateCommands::SetBuildFolder(const std::string& folder, const std::string& websiteFolder) {
+std::string ResolveBuildFolder(const std::string& stored, const std::string& websiteFolder) {
     std::error_code ec;
-    if (!folder.empty() && fs::is_directory(fs::path(folder), ec)) {
-        m_buildFolder = AddTrailingBackslash(folder);
-        return;
+    if (!stored.empty() && fs::is_directory(fs::path(stored), ec)) {
+        return AddTrailingBackslash(stored);
     }
     const std::string built = AddTrailingBackslash(websiteFolder) + "Built Website";
     fs::create_directories(fs::path(built), ec);
-    m_buildFolder = AddTrailingBackslash(built);
+    return AddTrailingBackslash(built);
+}
+
+void TGenerateCommands::SetBuildFolder(const std::string& folder, const std::string& websiteFolder) {
+    m_buildFolder = ResolveBuildFolder(folder, websiteFolder);
 }
 
 void TGenerateCommands::RetestPreview(const std::string& leadingPage) {

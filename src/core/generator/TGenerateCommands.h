@@ -8,6 +8,10 @@ namespace bix {
 
 class Prompter;
 class Shell;
+
+// A website's build folder: the stored one when it exists, else the website folder's "Built Website",
+// created. With a trailing separator.
+std::string ResolveBuildFolder(const std::string& stored, const std::string& websiteFolder);
 class TdmTables;
 class TThemeCatalogue;
 

@@ -4,6 +4,7 @@
 #include "core/common/Paths.h"
 #include "core/common/TextRoutines.h"
 #include "core/generator/NewWebsite.h"
+#include "core/generator/TGenerateCommands.h"
 #include "core/generator/udmTables.h"
 #include "core/ports/Prompter.h"
 #include "core/themes/TThemeCatalogue.h"
@@ -85,30 +86,19 @@ void TWebsiteProject::Close() {
 }
 
 std::string TWebsiteProject::BuildFolderFor(const std::string& stored) const {
-    std::error_code ec;
-    if (!stored.empty() && fs::is_directory(fs::path(stored), ec)) {
-        return AddTrailingBackslash(stored);
-    }
-    const std::string folder = m_folder + "Built Website";
-    fs::create_directories(fs::path(folder), ec);
-    return AddTrailingBackslash(folder);
+    return ResolveBuildFolder(stored, m_folder);
 }
 
-bool TWebsiteProject::CreateWebsiteNow(TThemeCatalogue& catalogue, bool cleanFirst) {
+bool TWebsiteProject::CreateWebsiteNow(TThemeCatalogue& catalogue, bool cleanFirst, Shell& shell) {
     catalogue.LoadThemesClick();
-    std::error_code ec;
-    if (!catalogue.SelectByName(m_site.CurrentTheme) ||
-        !fs::is_directory(fs::path(catalogue.SelectedThemeFolder()), ec)) {
-        m_prompter.Warn("A theme has to be selected first. Discontinuing build.");
-        return false;
+    if (!catalogue.SelectByName(m_site.CurrentTheme)) {
+        catalogue.Select(std::nullopt);  // only the stored theme will do
     }
-    const std::string build = BuildFolderFor(m_site.BuiltWebSitePath);
-    m_site.BuiltWebSitePath = build;
-    m_dm.LeadingPageFileName = m_site.LeadingPage;
-    m_dm.Build(catalogue.SelectedThemeFolder(), build, cleanFirst);
-    m_dm.ZarpFileManager1.SetDestinationFolder(build);
-    m_dm.ZarpFileManager1.ScanFolder();
-    return true;
+    TGenerateCommands generate(m_dm, catalogue, shell, m_prompter);
+    generate.SetBuildFolder(m_site.BuiltWebSitePath, m_folder);
+    const bool built = generate.CreateWebsiteNow(m_site.LeadingPage, cleanFirst, false);
+    m_site.BuiltWebSitePath = generate.BuildFolder();
+    return built;
 }
 
 }  // namespace bix

@@ -7,6 +7,7 @@
 namespace bix {
 
 class Prompter;
+class Shell;
 class TdmTables;
 class TThemeCatalogue;
 
@@ -39,10 +40,10 @@ public:
     // in the website folder), created. With a trailing separator.
     std::string BuildFolderFor(const std::string& stored) const;
 
-    // Builds the website with the theme it names into its build folder, then refreshes the file list from
-    // that folder. False, after the warning, when the theme is not installed; EAbort when the build
-    // folder is refused (its warning shown); other errors reach the caller.
-    bool CreateWebsiteNow(TThemeCatalogue& catalogue, bool cleanFirst);
+    // "Create Website Now" with the theme the website names (none when it is not installed), into its
+    // build folder, as the Generate page does it; no preview. False, after its message, when there was
+    // no theme, the folder was refused or the build failed.
+    bool CreateWebsiteNow(TThemeCatalogue& catalogue, bool cleanFirst, Shell& shell);
 
 private:
     TdmTables& m_dm;
