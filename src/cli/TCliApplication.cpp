@@ -206,7 +206,7 @@ int TCliApplication::New(const std::vector<std::string>& args) {
     const std::string folder = AddTrailingBackslash(std::filesystem::absolute(std::filesystem::path(args[0])).string());
     const std::string& name = args[1];
     CliSession session(m_programFolder, m_err, false);
-    if (!CheckNewWebsite(m_programFolder, folder, name, session.prompter)) {
+    if (CheckNewWebsite(m_programFolder, folder, name, session.prompter) != TNewWebsiteField::None) {
         return kFailed;
     }
     std::error_code ec;

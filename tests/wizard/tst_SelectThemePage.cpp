@@ -38,6 +38,9 @@ private slots:
         QCOMPARE(page.lblTheme->text(), QString("bixWebsite Theme 3"));
         page.btnReloadAllThemes->click();
         QCOMPARE(page.lblTheme->text(), QString("bixWebsite Theme 3"));  // kept over a reload
+        QTest::keyClick(page.lbThemes, Qt::Key_Down);                    // the keyboard chooses as a click does
+        QCOMPARE(catalogue.SelectedTheme()->DisplayName, std::string("bixWebsite Theme 4"));
+        QCOMPARE(page.lblTheme->text(), QString("bixWebsite Theme 4"));
         QVERIFY(prompter.messages.empty());
     }
 

@@ -14,11 +14,11 @@ std::string ProjectFileName(const std::string& name) {
     return name.substr(0, name.size() - ext.size()) + ".mcs";
 }
 
-bool CheckNewWebsite(const std::string& programFolder, const std::string& folder, const std::string& name,
-                     Prompter& prompter) {
+TNewWebsiteField CheckNewWebsite(const std::string& programFolder, const std::string& folder, const std::string& name,
+                                 Prompter& prompter) {
     if (!IsValidFileName(name, false)) {
         prompter.Warn("Illegal filename has been used \"/\\:*?\"<>|\", please try again");
-        return false;
+        return TNewWebsiteField::Name;
     }
     const std::string d = AddTrailingBackslash(folder);
     const std::string program = AddTrailingBackslash(programFolder);
@@ -26,14 +26,14 @@ bool CheckNewWebsite(const std::string& programFolder, const std::string& folder
         prompter.Warn(
             "Please select a new Website development directory.\r\nPlease click the button \"New Directory\" and try "
             "again");
-        return false;
+        return TNewWebsiteField::Folder;
     }
     std::error_code ec;
     if (std::filesystem::exists(std::filesystem::path(d + ProjectFileName(name)), ec)) {
         prompter.Warn("A Web site by the same name already exists.\r\n\r\nPlease choose a new name.");
-        return false;
+        return TNewWebsiteField::Name;
     }
-    return true;
+    return TNewWebsiteField::None;
 }
 
 }  // namespace bix

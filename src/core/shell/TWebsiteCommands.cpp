@@ -62,6 +62,9 @@ bool TWebsiteCommands::Close() {
     if (m_project.IsOpen()) {
         m_project.Close();
     }
+    if (ResetControls) {
+        ResetControls();
+    }
     SetModified(false);
     return true;
 }
@@ -84,7 +87,7 @@ bool TWebsiteCommands::New(const std::string& folder, const std::string& name) {
     m_project.CreateNew(folder, name);
     SetOpenPath(m_project.WebsiteFolder() + m_project.WebsiteFileName());
     if (LoadControls) {
-        LoadControls();
+        LoadControls(false);
     }
     SetModified(true);
     return true;
@@ -104,7 +107,7 @@ bool TWebsiteCommands::OpenWebsite(const std::string& projectFile) {
         return false;
     }
     if (LoadControls) {
-        LoadControls();
+        LoadControls(true);
     }
     SetModified(true);  // a freshly opened website counts as changed
     return true;

@@ -17,8 +17,11 @@ public:
 
     // Copies the pages' controls into the document before a save (set by the window).
     std::function<void()> StoreControls;
-    // Fills the pages from the document after New or Open (set by the window).
-    std::function<void()> LoadControls;
+    // Fills the pages from the document after New (false) or Open (true) (set by the window). A new
+    // website keeps the links title and the leading page as they stand and starts on the first theme.
+    std::function<void(bool opened)> LoadControls;
+    // Empties the pages when a website closes: the Welcome page, no tree (set by the window).
+    std::function<void()> ResetControls;
     // Shows the Open dialog starting at the given file; the chosen file or "" (set by the window).
     std::function<std::string(const std::string& startAt)> ChooseProjectFile;
 

@@ -26,12 +26,6 @@ enum Column { ColPreserve, ColStatus, ColType, ColName, ColDesc, ColStamp, ColSi
 
 TManageFilesPage::TManageFilesPage(TdmTables& dm, Prompter& prompter, QWidget* parent)
     : QWidget(parent), m_dm(dm), m_prompter(prompter) {
-    auto* title = new QLabel(QStringLiteral("Manage Web Site Files"));
-    QFont big(QStringLiteral("Arial"));
-    big.setPixelSize(16);
-    big.setBold(true);
-    title->setFont(big);
-
     const auto statusText = [](const TFieldValue& v) {
         const auto* n = std::get_if<std::int32_t>(&v);
         return ToQString(FtpProcessDescription(n != nullptr ? *n : -1));
@@ -102,7 +96,6 @@ TManageFilesPage::TManageFilesPage(TdmTables& dm, Prompter& prompter, QWidget* p
     bottom->addWidget(btnModifyHTMLPageInEditor);
     bottom->addWidget(btnRefreshFLBWorking);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(title);
     layout->addWidget(dxDBGrid1, 1);
     layout->addLayout(bottom);
 }

@@ -35,15 +35,19 @@ TSelectThemePage::TSelectThemePage(TThemeCatalogue& catalogue, Prompter& prompte
     layout->addWidget(btnReloadAllThemes, 2, 1, Qt::AlignBottom);
     layout->setColumnStretch(0, 1);
 
-    connect(lbThemes, &QListWidget::itemClicked, this, [this] {
-        m_catalogue.Select(static_cast<std::size_t>(lbThemes->currentRow()));
-        lbThemesClick();
+    // A theme chosen by click or by keyboard; rebuilding the list chooses nothing.
+    connect(lbThemes, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!m_showing && row >= 0) {
+            m_catalogue.Select(static_cast<std::size_t>(row));
+            lbThemesClick();
+        }
     });
     connect(btnReloadAllThemes, &QPushButton::clicked, this, &TSelectThemePage::LoadThemesClick);
 }
 
 void TSelectThemePage::ShowList() {
     setUpdatesEnabled(false);  // no flicker while the list is rebuilt
+    m_showing = true;
     lbThemes->clear();
     for (const TThemeData& theme : m_catalogue.Themes()) {
         lbThemes->addItem(ToQString(theme.DisplayName));
@@ -51,6 +55,7 @@ void TSelectThemePage::ShowList() {
     lblThemeCount->setText(QString::number(m_catalogue.ThemeCount()));
     const auto selected = m_catalogue.Selected();
     lbThemes->setCurrentRow(selected ? static_cast<int>(*selected) : -1);
+    m_showing = false;
     setUpdatesEnabled(true);
 }
 

@@ -41,6 +41,7 @@ private:
 
     TThemeCatalogue& m_catalogue;
     Prompter& m_prompter;
+    bool m_showing = false;
 };
 
 }  // namespace bix
