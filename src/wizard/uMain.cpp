@@ -270,15 +270,22 @@ QWidget* TfrmMain::CreateStepColumn() {
     tvNavigation->setRootIsDecorated(false);
     tvNavigation->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tvNavigation->setFrameShape(QFrame::NoFrame);
+    tvNavigation->setIndentation(0);
+    // The longest step name fits the narrow column whole.
+    QFont small = tvNavigation->font();
+    small.setPointSizeF(small.pointSizeF() * 0.92);
+    tvNavigation->setFont(small);
+    tvNavigation->setTextElideMode(Qt::ElideNone);
+    tvNavigation->setStyleSheet(QStringLiteral("QTreeView::item { padding: 2px 0px; }"));
     for (int page = 1; page < TWizardNavigation::kPages; ++page) {
         auto* item = new QTreeWidgetItem(tvNavigation);
         item->setText(0, QString::fromLatin1(TWizardNavigation::kCaptions[static_cast<std::size_t>(page)]));
-        item->setIcon(0, style()->standardIcon(QStyle::SP_ArrowRight));
         item->setToolTip(0, QStringLiteral("Step %1 of 7").arg(page));
     }
     tvNavigation->hide();
     connect(tvNavigation, &QTreeWidget::itemSelectionChanged, this, &TfrmMain::TreeSelectionChanged);
     auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(4, 8, 2, 8);
     layout->addWidget(logo);
     layout->addWidget(lblSteps);
     layout->addWidget(tvNavigation, 1);
@@ -394,7 +401,8 @@ void TfrmMain::NotebookChanged(int page) {
     btnPrior->setEnabled(page >= 2);
     btnNext->setEnabled(page >= 1 && page < TWizardNavigation::kPages - 1);
     lblSteps->setText(StepsLabelText(m_navigation.StepsText()));
-    lblPageTitle->setVisible(page != 0);
+    // Manage Web Site Files and Upload To Server carry their own titles.
+    lblPageTitle->setVisible(page >= 1 && page <= 5);
     lblPageTitle->setText(
         page == 0 ? QString()
                   : QStringLiteral("Step %1 of 7: %2")

@@ -70,6 +70,12 @@ QVariant TMemTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
         return column.display ? column.display(value) : DisplayText(value);
     }
+    if (role == Qt::DecorationRole && column.icon) {
+        return column.icon(value);
+    }
+    if (role == Qt::ToolTipRole && column.icon) {
+        return DisplayText(value);
+    }
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "core/document/MemTable.h"
 
 #include <QAbstractTableModel>
+#include <QIcon>
 
 #include <functional>
 #include <vector>
@@ -22,6 +23,8 @@ public:
         // Text for a cell (e.g. a status number as its description); by default the value itself.
         std::function<QString(const TFieldValue&)> display;
         bool readOnly = false;  // never edited, even in an editable model
+        // A picture for a cell (e.g. a file type); the value itself is then the cell's tip.
+        std::function<QIcon(const TFieldValue&)> icon = nullptr;
     };
 
     TMemTableModel(MemTable& table, std::vector<Column> columns, QObject* parent = nullptr);

@@ -29,10 +29,10 @@ TFrameLinksPage::TFrameLinksPage(MemTable& links, Prompter& prompter, Shell& she
     edtAdditionalLinksTitle->setStatusTip(QStringLiteral("The heading shown above the additional links"));
 
     m_model = new TMemTableModel(links,
-                                 {{"Visible", QStringLiteral("Visible"), true, nullptr, false},
-                                  {"Name", QStringLiteral("Name"), false, nullptr, false},
-                                  {"URL", QStringLiteral("URL"), false, nullptr, false},
-                                  {"InFrame", QStringLiteral("Framed"), true, nullptr, false}},
+                                 {{"Visible", QStringLiteral("Visible"), true, nullptr, false, nullptr},
+                                  {"Name", QStringLiteral("Name"), false, nullptr, false, nullptr},
+                                  {"URL", QStringLiteral("URL"), false, nullptr, false, nullptr},
+                                  {"InFrame", QStringLiteral("Framed"), true, nullptr, false, nullptr}},
                                  this);
     m_model->editable = true;
     dbOptionalPages = new QTableView;
@@ -215,9 +215,13 @@ void TFrameLinksPage::SchedulePreview() {
 void TFrameLinksPage::RefreshPreview() {
     const std::string folder = WebsiteFolder ? WebsiteFolder() : std::string();
     const std::string url = m_links.Active() && m_links.CurrentRow() ? m_links.AsString("URL") : std::string();
-    // The test is made on the lower-cased path, as the links are written for a case-blind server.
-    const QString path = ToQString(LowerCase(folder + url));
-    const QString ext = QFileInfo(path).suffix();
+    // The links are written for a case-blind server: a URL that names no file as written may name
+    // it in lower case. Only the URL is lower-cased; the website folder is taken as it is.
+    QString path = ToQString(folder + url);
+    if (!QFileInfo(path).isFile()) {
+        path = ToQString(folder + LowerCase(url));
+    }
+    const QString ext = QFileInfo(path).suffix().toLower();
     const bool page = !folder.empty() && !url.empty() && QFileInfo(path).isFile() &&
                       (ext == QLatin1String("htm") || ext == QLatin1String("html"));
     if (!page) {

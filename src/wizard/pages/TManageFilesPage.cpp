@@ -26,19 +26,51 @@ enum Column { ColPreserve, ColStatus, ColType, ColName, ColDesc, ColStamp, ColSi
 
 TManageFilesPage::TManageFilesPage(TdmTables& dm, Prompter& prompter, QWidget* parent)
     : QWidget(parent), m_dm(dm), m_prompter(prompter) {
+    auto* title = new QLabel(QStringLiteral("Manage Web Site Files"));
+    QFont big(QStringLiteral("Arial"));
+    big.setPixelSize(16);
+    big.setBold(true);
+    title->setFont(big);
+
     const auto statusText = [](const TFieldValue& v) {
         const auto* n = std::get_if<std::int32_t>(&v);
         return ToQString(FtpProcessDescription(n != nullptr ? *n : -1));
     };
+    // The five status pictures, in the order of the statuses.
+    const QStyle* look = style();
+    const QList<QIcon> statusIcons = {
+        look->standardIcon(QStyle::SP_DialogCancelButton), look->standardIcon(QStyle::SP_TrashIcon),
+        look->standardIcon(QStyle::SP_DialogApplyButton), look->standardIcon(QStyle::SP_ArrowUp),
+        look->standardIcon(QStyle::SP_BrowserReload)};
+    const auto statusIcon = [statusIcons](const TFieldValue& v) {
+        const auto* n = std::get_if<std::int32_t>(&v);
+        return n != nullptr && *n >= 0 && *n < statusIcons.size() ? statusIcons[*n] : QIcon();
+    };
+    // The type pictures: pages, pictures, scripts and the rest.
+    const QIcon fallback = look->standardIcon(QStyle::SP_FileIcon);
+    const auto typeIcon = [fallback](const TFieldValue& v) {
+        const auto* text = std::get_if<std::string>(&v);
+        const std::string type = text != nullptr ? *text : std::string();
+        const char* name = "text-x-generic";
+        if (type == "HTM" || type == "HTML" || type == "ASP") {
+            name = "text-html";
+        } else if (type == "JPG" || type == "JPEG" || type == "GIF" || type == "BMP") {
+            name = "image-x-generic";
+        } else if (type == "JS") {
+            name = "text-x-script";
+        }
+        return QIcon::fromTheme(QString::fromLatin1(name), fallback);
+    };
+    const auto noText = [](const TFieldValue&) { return QString(); };
     m_model = new TMemTableModel(dm.tblFileManager,
-                                 {{"Preserve", QStringLiteral(" "), true, nullptr, false},
-                                  {"FileStatus", QStringLiteral("FTP Process"), false, statusText, true},
-                                  {"FileType", QStringLiteral("Type"), false, nullptr, true},
-                                  {"FileName", QStringLiteral("FileName"), false, nullptr, true},
-                                  {"Desc", QStringLiteral("Desc"), false, nullptr, true},
-                                  {"FileDateTimeStamp", QStringLiteral("File DateTime"), false, nullptr, true},
-                                  {"FileSize", QStringLiteral("Size"), false, nullptr, true},
-                                  {"UploadDate", QStringLiteral("Upload Date"), false, nullptr, true}},
+                                 {{"Preserve", QStringLiteral(" "), true, nullptr, false, nullptr},
+                                  {"FileStatus", QStringLiteral("FTP Process"), false, statusText, true, statusIcon},
+                                  {"FileType", QStringLiteral("Type"), false, noText, true, typeIcon},
+                                  {"FileName", QStringLiteral("FileName"), false, nullptr, true, nullptr},
+                                  {"Desc", QStringLiteral("Desc"), false, nullptr, true, nullptr},
+                                  {"FileDateTimeStamp", QStringLiteral("File DateTime"), false, nullptr, true, nullptr},
+                                  {"FileSize", QStringLiteral("Size"), false, nullptr, true, nullptr},
+                                  {"UploadDate", QStringLiteral("Upload Date"), false, nullptr, true, nullptr}},
                                  this);
     m_model->editable = true;  // the Preserve column only: the others are read-only
     dxDBGrid1 = new QTableView;
@@ -51,7 +83,7 @@ TManageFilesPage::TManageFilesPage(TdmTables& dm, Prompter& prompter, QWidget* p
     dxDBGrid1->horizontalHeader()->setSectionResizeMode(ColName, QHeaderView::Stretch);
     dxDBGrid1->setColumnWidth(ColPreserve, 24);
     dxDBGrid1->setColumnWidth(ColStatus, 110);
-    dxDBGrid1->setColumnWidth(ColType, 50);
+    dxDBGrid1->setColumnWidth(ColType, 40);
     dxDBGrid1->setColumnHidden(ColStamp, true);
     dxDBGrid1->setColumnHidden(ColUpload, true);
     dxDBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -96,6 +128,7 @@ TManageFilesPage::TManageFilesPage(TdmTables& dm, Prompter& prompter, QWidget* p
     bottom->addWidget(btnModifyHTMLPageInEditor);
     bottom->addWidget(btnRefreshFLBWorking);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
     layout->addWidget(dxDBGrid1, 1);
     layout->addLayout(bottom);
 }

@@ -84,7 +84,13 @@ TUploadPage::TUploadPage(TdmTables& dm, Prompter& prompter, QWidget* parent)
     bypass->addLayout(bypassButtons);
     advancedForm->addRow(QStringLiteral("Proxy Bypass List"), bypass);
 
+    auto* title = new QLabel(QStringLiteral("Upload To Server"));
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    title->setFont(big);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
     layout->addWidget(server);
     layout->addWidget(advanced, 1);
     layout->addWidget(btnUploadNow, 0, Qt::AlignRight);
