@@ -11,6 +11,8 @@
 #include "wizard/uMain.h"
 
 int main(int argc, char** argv) {
+    // The page previews share the window's drawing context.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     bix::TBixApplication app(argc, argv);
     const std::string programFolder =
         bix::ProgramFolder(bix::TBixApplication::applicationDirPath().toLocal8Bit().toStdString());

@@ -152,6 +152,32 @@ private slots:
                  RegVariant(true));
     }
 
+    void helpAndAbout() {
+        Program p;
+        TfrmMain& w = p.Window();
+        w.HelpCmd->trigger();  // no manual beside the program: nothing, and no message
+        QVERIFY(p.shell.opened.empty() && p.prompter.messages.empty());
+        WriteBytes(p.programFolder + "help/index.html", "<html></html>");
+        w.HelpCmd->trigger();
+        QCOMPARE(p.shell.opened, std::vector<std::string>{p.programFolder + "help/index.html"});
+
+        WhenModalShows([](QWidget* about) {
+            QCOMPARE(about->windowTitle(), QString("About RVK"));
+            QVERIFY(about->findChild<QLabel*>("lblVersion")->text().contains("Version " BIXWEBSITE_VERSION));
+            QTest::keyClick(about, Qt::Key_Escape);
+        });
+        w.AboutCmd->trigger();
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+        QString shown;
+        WhenModalShows([&](QWidget* dialog) {
+            shown = dialog->windowTitle();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        w.SelectEditorCmd->trigger();
+        QCOMPARE(shown, QString("Select Editor"));
+    }
+
     void newThroughTheDialog() {
         Program p;
         TfrmMain& w = p.Window();
