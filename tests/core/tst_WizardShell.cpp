@@ -1,5 +1,6 @@
 #include "core/common/Paths.h"
 #include "core/common/RegistryValues.h"
+#include "core/generator/NewWebsite.h"
 #include "core/generator/TWebsiteProject.h"
 #include "core/generator/udmTables.h"
 #include "core/shell/TWebsiteCommands.h"
@@ -48,6 +49,19 @@ private slots:
         m_commands.reset();
         m_project.reset();
         m_dm.reset();
+    }
+
+    void theProposedWebsiteFolder() {
+        QTemporaryDir dir;
+        const std::string program = FolderOf(dir.path() + "/program");
+        const std::string user = FolderOf(dir.path() + "/user");
+        QCOMPARE(PrepareNewWebsiteFolder(program, user), program + "www/Website 1/");
+        QCOMPARE(PrepareNewWebsiteFolder(program, user), program + "www/Website 2/");
+        // A program folder that cannot hold folders (here a file): the user's folder instead.
+        const std::string blocked = dir.path().toStdString() + "/blocked";
+        WriteBytes(blocked, "");
+        QCOMPARE(PrepareNewWebsiteFolder(blocked + "/", user), user + "www/Website 1/");
+        QCOMPARE(PrepareNewWebsiteFolder(blocked + "/", ""), std::string());
     }
 
     void navigation_data() {

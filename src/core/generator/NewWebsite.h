@@ -15,6 +15,15 @@ enum class TNewWebsiteField { None, Name, Folder };
 TNewWebsiteField CheckNewWebsite(const std::string& programFolder, const std::string& folder, const std::string& name,
                                  Prompter& prompter);
 
+// The folder the new-website dialog proposes each time it opens: a fresh "www/Website N" created in the
+// program folder, or, when that cannot be written, in the user's folder (with its trailing
+// separator). Empty when neither can be written.
+std::string PrepareNewWebsiteFolder(const std::string& programFolder, const std::string& userFolder);
+
+// "New Directory": the folder name created below the parent (with missing parents); its path with a
+// trailing separator, or empty after the warning when the name is no folder name or it cannot be made.
+std::string CreateNewDirectory(const std::string& parent, const std::string& name, Prompter& prompter);
+
 // The project file's name: the name with its extension replaced by ".mcs" (added when it has none).
 std::string ProjectFileName(const std::string& name);
 

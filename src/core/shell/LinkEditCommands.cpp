@@ -24,6 +24,20 @@ bool IsFile(const std::string& path) {
 
 }  // namespace
 
+std::string FrameLinkPreviewPath(const std::string& websiteFolder, const std::string& url) {
+    if (websiteFolder.empty() || url.empty()) {
+        return {};
+    }
+    std::error_code ec;
+    for (const std::string& path : {websiteFolder + url, websiteFolder + LowerCase(url)}) {
+        const std::string ext = LowerCase(ExtractFileExt(path));
+        if ((ext == ".htm" || ext == ".html") && std::filesystem::is_regular_file(std::filesystem::path(path), ec)) {
+            return path;
+        }
+    }
+    return {};
+}
+
 std::string NewPageText() {
     return "<html>\r\n<head>\r\n<title></title>\r\n</head>\r\n"
            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=<#Charset>\">\r\n"

@@ -25,6 +25,10 @@ void EditHtmlPage(const std::string& websiteFolder, const std::string& url, Prom
 // "View HTML Page": the URL's page in the browser.
 void ViewHtmlPage(const std::string& websiteFolder, const std::string& url, Shell& shell, Prompter& prompter);
 
+// The page the frame-links preview shows for a link: the website's local .htm or .html page that the
+// URL names, as written or in lower case (links are written for a case-blind server); else empty.
+std::string FrameLinkPreviewPath(const std::string& websiteFolder, const std::string& url);
+
 // The text of a page made by "New HTML Page".
 std::string NewPageText();
 

@@ -1,6 +1,5 @@
 #include "uNewWebSite.h"
 
-#include "core/common/FileRoutines.h"
 #include "core/common/Paths.h"
 #include "core/common/ProgramFolder.h"
 #include "core/common/TextRoutines.h"
@@ -25,26 +24,6 @@
 #include <filesystem>
 
 namespace bix {
-
-namespace {
-
-// A fresh "www/Website N" below the folder; empty when it cannot be created there.
-QString PrepareNumberedFolder(const std::string& base) {
-    if (base.empty()) {
-        return {};
-    }
-    const std::string www = base + "www" + PathDelim;
-    std::error_code ec;
-    std::filesystem::create_directories(std::filesystem::path(www), ec);
-    if (ec) {
-        return {};
-    }
-    const std::string folder = www + NextNumberedName(www, "Website");
-    std::filesystem::create_directories(std::filesystem::path(folder), ec);
-    return ec ? QString() : ToQString(folder);
-}
-
-}  // namespace
 
 TfrmNewWebSite::TfrmNewWebSite(std::string programFolder, Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_programFolder(std::move(programFolder)), m_prompter(prompter) {
@@ -107,12 +86,11 @@ TfrmNewWebSite::TfrmNewWebSite(std::string programFolder, Prompter& prompter, QW
 
     // A fresh numbered folder each time the dialog opens, in the program folder when that can be
     // written (a portable copy), else in the user's home folder.
-    QString fresh = PrepareNumberedFolder(m_programFolder);
-    if (fresh.isEmpty()) {
-        fresh = PrepareNumberedFolder(HomeFolder().empty() ? std::string() : HomeFolder() + "bixWebsite" + PathDelim);
-    }
-    if (!fresh.isEmpty()) {
-        SelectFolder(fresh);
+    const std::string user = HomeFolder();
+    const std::string fresh =
+        PrepareNewWebsiteFolder(m_programFolder, user.empty() ? user : user + "bixWebsite" + PathDelim);
+    if (!fresh.empty()) {
+        SelectFolder(ToQString(fresh));
     }
     edtName->setFocus();
 }
@@ -160,17 +138,10 @@ void TfrmNewWebSite::btnNewDirClick() {
     if (!m_prompter.InputBox("Creating New Folder", "Folder Name", name)) {
         return;
     }
-    const std::string folder = Folder() + name;
-    std::error_code ec;
-    const bool valid = !Folder().empty() && IsValidFileName(name, false);
-    if (valid) {
-        std::filesystem::create_directories(std::filesystem::path(folder), ec);
+    const std::string folder = CreateNewDirectory(Folder(), name, m_prompter);
+    if (!folder.empty()) {
+        SelectFolder(ToQString(folder));
     }
-    if (!valid || ec || !std::filesystem::is_directory(std::filesystem::path(folder), ec)) {
-        m_prompter.Warn("The Directory could not be created. Be sure that you have entered a valid directory name.");
-        return;
-    }
-    SelectFolder(ToQString(folder));
 }
 
 void TfrmNewWebSite::btnOKClick() {

@@ -1,13 +1,11 @@
 #include "TFrameLinksPage.h"
 
-#include "core/common/TextRoutines.h"
 #include "platform/QtText.h"
 #include "wizard/dialogs/uLinkEdit.h"
 #include "wizard/models/TMemTableModel.h"
 #include "wizard/pages/TPreviewView.h"
 
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -215,16 +213,8 @@ void TFrameLinksPage::SchedulePreview() {
 void TFrameLinksPage::RefreshPreview() {
     const std::string folder = WebsiteFolder ? WebsiteFolder() : std::string();
     const std::string url = m_links.Active() && m_links.CurrentRow() ? m_links.AsString("URL") : std::string();
-    // The links are written for a case-blind server: a URL that names no file as written may name
-    // it in lower case. Only the URL is lower-cased; the website folder is taken as it is.
-    QString path = ToQString(folder + url);
-    if (!QFileInfo(path).isFile()) {
-        path = ToQString(folder + LowerCase(url));
-    }
-    const QString ext = QFileInfo(path).suffix().toLower();
-    const bool page = !folder.empty() && !url.empty() && QFileInfo(path).isFile() &&
-                      (ext == QLatin1String("htm") || ext == QLatin1String("html"));
-    if (!page) {
+    const QString path = ToQString(FrameLinkPreviewPath(folder, url));
+    if (path.isEmpty()) {
         pnlWebBrowser->setCurrentWidget(lblNoPreview);
         m_shownPage.clear();
         return;
