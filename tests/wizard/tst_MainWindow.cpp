@@ -455,6 +455,35 @@ private slots:
         QVERIFY(Caption(w).endsWith(" [Modified]"));
     }
 
+    void modifyingABuiltPageFromTheFileList() {
+        Program p;
+        p.OpenDemo();
+        TfrmMain& w = p.Window();
+        p.editor->AlwaysUseSelectedEditor = true;
+        p.editor->SelectedEditorName = BIX_TEST_EDITOR;
+        w.ShowPage(5);
+        w.pgGenerate->ckAutoPreview->setChecked(false);
+        w.pgGenerate->btnCreateWebsite->click();
+        w.ShowPage(6);
+        QTableView* grid = w.pgManageFiles->dxDBGrid1;
+        int row = 0;
+        while (row < grid->model()->rowCount() && Cell(grid, row, 3) != "news.htm") {
+            ++row;
+        }
+        QVERIFY(row < grid->model()->rowCount());
+        grid->selectRow(row);
+        w.pgManageFiles->FileManagerHandles(2);  // Do Nothing
+        QCOMPARE(Cell(grid, row, 1), QString("Do Nothing"));
+        const std::string page = p.dm->ZarpFileManager1.DestinationFolder() + "news.htm";
+        WhenModalShows([&](QWidget* modal) {
+            QVERIFY(
+                QTest::qWaitFor([&] { return ReadBytes(page).find("<!-- edited -->") != std::string::npos; }, 10000));
+            modal->findChild<QPushButton*>()->click();
+        });
+        w.pgManageFiles->btnModifyHTMLPageInEditor->click();
+        QCOMPARE(Cell(grid, row, 1), QString("Upload File"));  // changed by the editor: to be sent again
+    }
+
     // Not a check: with BIX_WIZARD_SHOTS=1 this writes the pictures of the manual and the README.
     void screenshots() {
         if (qEnvironmentVariableIsEmpty("BIX_WIZARD_SHOTS")) {
