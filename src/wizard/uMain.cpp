@@ -339,8 +339,15 @@ void TfrmMain::WirePages() {
     pgFrameLinks->EditPage = edit;
     pgMetaTags->SetModified = modified;
     m_generate.SetModified = modified;
+    // A build saves first; when that fails the build stops, after the error, with nothing lost.
     m_generate.Save = [this] {
-        m_commands.Save();
+        try {
+            m_commands.Save();
+        } catch (const EBixError& e) {
+            UpdateCaption();
+            m_services.prompter.Error(e.what());
+            throw EAbort();
+        }
         UpdateCaption();
     };
     pgManageFiles->SetModified = modified;

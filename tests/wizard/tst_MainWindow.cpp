@@ -393,6 +393,16 @@ private slots:
         const std::string project = w.Project().WebsiteFolder() + w.Project().WebsiteFileName();
         fs::remove(project);
         fs::create_directory(project);
+        // A build saves first: the failed save stops it, and the page is usable again.
+        w.ShowPage(5);
+        w.pgGenerate->ckAutoPreview->setChecked(false);
+        w.pgGenerate->btnCreateWebsite->click();
+        QCOMPARE(p.prompter.messages.size(), std::size_t{1});
+        QCOMPARE(p.prompter.messages.back().icon, MsgIcon::Error);
+        QVERIFY(!fs::exists(w.Project().WebsiteFolder() + "Built Website/index.htm"));
+        QVERIFY(w.pgGenerate->btnCreateWebsite->isEnabled());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+
         // Exit, Yes to saving, the save fails: the program stays with the website changed.
         p.prompter.answers = {MsgButton::Yes};
         QVERIFY(!w.close());

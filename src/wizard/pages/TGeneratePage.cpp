@@ -1,5 +1,6 @@
 #include "TGeneratePage.h"
 
+#include "core/common/Errors.h"
 #include "core/generator/TGenerateCommands.h"
 #include "platform/QtText.h"
 
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStorageInfo>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -100,10 +102,17 @@ TGeneratePage::TGeneratePage(TGenerateCommands& commands, QWidget* parent) : QWi
     connect(btnCreateWebsite, &QPushButton::clicked, this, [this] {
         btnCreateWebsite->setEnabled(false);
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_commands.CreateWebsiteNow(LeadingPage(), ckCleanFirst->isChecked(), ckAutoPreview->isChecked());
-        QApplication::restoreOverrideCursor();
-        btnCreateWebsite->setEnabled(true);
-        Refresh();
+        // The button and the cursor come back however the build ends; a stop (a save that failed and
+        // has said so) ends it quietly.
+        const auto restore = qScopeGuard([this] {
+            QApplication::restoreOverrideCursor();
+            btnCreateWebsite->setEnabled(true);
+            Refresh();
+        });
+        try {
+            m_commands.CreateWebsiteNow(LeadingPage(), ckCleanFirst->isChecked(), ckAutoPreview->isChecked());
+        } catch (const EAbort&) {
+        }
     });
 }
 
