@@ -358,10 +358,6 @@ void TfrmMain::WirePages() {
     pgUpload->BuildFolder = buildFolder;
 }
 
-void TfrmMain::SetFtpClientFactory(std::function<std::unique_ptr<FtpClient>()> make) {
-    pgUpload->MakeClient = std::move(make);
-}
-
 void TfrmMain::Run(const std::function<void()>& command) {
     try {
         command();
@@ -403,10 +399,10 @@ void TfrmMain::ShowPage(int page) {
 }
 
 void TfrmMain::NotebookChanged(int page) {
-    btnPrior->setVisible(page != 0);
-    btnNext->setVisible(page != 0);
-    btnPrior->setEnabled(page >= 2);
-    btnNext->setEnabled(page >= 1 && page < TWizardNavigation::kPages - 1);
+    btnPrior->setVisible(m_navigation.PriorNextVisible());
+    btnNext->setVisible(m_navigation.PriorNextVisible());
+    btnPrior->setEnabled(m_navigation.PriorEnabled());
+    btnNext->setEnabled(m_navigation.NextEnabled());
     lblSteps->setText(StepsLabelText(m_navigation.StepsText()));
     // Manage Web Site Files and Upload To Server carry their own titles.
     lblPageTitle->setVisible(page >= 1 && page <= 5);
@@ -429,11 +425,8 @@ void TfrmMain::TreeSelectionChanged() {
     }
     const QList<QTreeWidgetItem*> selected = tvNavigation->selectedItems();
     if (!selected.isEmpty()) {
-        const std::string text = FromQString(selected.front()->text(0));
-        for (int page = 1; page < TWizardNavigation::kPages; ++page) {
-            if (text == TWizardNavigation::kCaptions[static_cast<std::size_t>(page)]) {
-                ShowPage(page);
-            }
+        if (const auto page = TWizardNavigation::PageOfTreeItem(FromQString(selected.front()->text(0)))) {
+            ShowPage(*page);
         }
     }
 }

@@ -20,7 +20,6 @@ class QTreeWidget;
 namespace bix {
 
 class EditorDialogs;
-class FtpClient;
 class Prompter;
 class Registry;
 class Shell;
@@ -54,13 +53,10 @@ public:
     explicit TfrmMain(TMainServices services, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
-    // The client an upload talks through (a new libcurl client unless a test gives another).
-    void SetFtpClientFactory(std::function<std::unique_ptr<FtpClient>()> make);
     // The new-website dialog's choice of folder and name; by default the dialog itself.
     std::function<bool(std::string& folder, std::string& name)> ChooseNewWebsite;
 
     void SetModified(bool value);
-    bool Dirty() const { return m_commands.Dirty(); }
     TWebsiteProject& Project() { return m_project; }
 
     // The website commands, as the menus, the Welcome page links and the Save button run them.

@@ -19,12 +19,18 @@ void TWizardNavigation::SetWebsiteOpen(bool open) {
     m_page = open ? 1 : 0;
 }
 
-void TWizardNavigation::SelectTreeItem(const std::string& text) {
+std::optional<int> TWizardNavigation::PageOfTreeItem(const std::string& text) {
     for (int page = 1; page < kPages; ++page) {
         if (text == kCaptions[static_cast<std::size_t>(page)]) {
-            ShowPage(page);
-            return;
+            return page;
         }
+    }
+    return std::nullopt;
+}
+
+void TWizardNavigation::SelectTreeItem(const std::string& text) {
+    if (const auto page = PageOfTreeItem(text)) {
+        ShowPage(*page);
     }
 }
 

@@ -23,6 +23,8 @@ public:
     void Next() { ShowPage(m_page + 1); }
     // Selecting the tree item with that text shows the page of that caption.
     void SelectTreeItem(const std::string& text);
+    // The page (1 to 7) whose caption the tree item's text is.
+    static std::optional<int> PageOfTreeItem(const std::string& text);
 
     bool TreeVisible() const { return m_open; }
     // The tree item of the current page (page - 1), nothing on the Welcome page.
